@@ -95,6 +95,16 @@ TEST(LevelSource, SeedDefaultsToIslandAndLevel) {
     EXPECT_EQ(Source.Seed, 314u);
 }
 
+TEST(LevelSource, AcceptsWindowsLineEndsAndAByteOrderMark) {
+    std::string Text = "\xEF\xBB\xBF" + Header + FullBoard;
+    for (size_t At = Text.find('\n'); At != std::string::npos; At = Text.find('\n', At + 2)) Text.insert(At, "\r");
+    TLevelSource Source;
+    const auto Problems = Parse(Text, Source);
+    ASSERT_TRUE(Problems.empty()) << Problems[0].Text();
+    EXPECT_EQ(Source.Record.Time, 120);
+    EXPECT_EQ(Source.LineOfRow(10), 16);
+}
+
 TEST(LevelSource, SyntaxErrorsPointAtTheirLine) {
     const struct {
         const char* Name;
