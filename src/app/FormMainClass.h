@@ -99,6 +99,8 @@ public:
     TGameSceneValues Scene() const { return GameScene ? GameScene->Value() : gsCompanyLogos; }
     bool MainImagesLoaded() const { return FMainImagesLoaded; }
     bool NoPlayerYet() const { return FNoPlayerYet; }
+    // Every frame run so far, including the nested frames of the main load.
+    int64_t FramesRun() const { return FFramesRun; }
     TFrameCursor FrameCursor = TFrameCursor::Arrow;
     SDL_Window* Window() const { return FWindow; }
 
@@ -155,6 +157,7 @@ private:
     SDL_Cursor* FHandCursor = nullptr;
     TFrameCursor FWindowCursor = TFrameCursor::Arrow;
     bool FClosed = false;
+    int64_t FFramesRun = 0;
     bool FStartupStopped = false;
 
     // Main-form state.

@@ -30,6 +30,7 @@ void TFormMain::FormShow() {
 
 void TFormMain::OmegaTimer1Timer(TObject* /*Sender*/) {
     if (!GameScene) return;
+    ++FFramesRun;
     if (!OmegaScreen1.IsReady()) return;
     OmegaScreen1.SetFiltering(false);
     OmegaScreen1.Clear(0, 0, 0, 255);
