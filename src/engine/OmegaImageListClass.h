@@ -108,7 +108,6 @@ private:
     TOmegaImageList* FOwner;
     TPicture FPicture;
     SDL_Texture* FTexture = nullptr;
-    SDL_ScaleMode FTextureScaleMode = SDL_ScaleModeNearest;
     int32_t FImageWidth = 1;
     int32_t FImageHeight = 1;
 };

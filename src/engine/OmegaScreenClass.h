@@ -97,6 +97,7 @@ public:
     // Starts SDL's video and the OpenGL renderer and gives textures to every
     // image list and font drawing on this screen. When the graphics cannot
     // start, the player is told and the program ends with exit code 1.
+    // Finalize the screen before destroying the window it draws into.
     bool Initialize();
     // Applies FullScreen to the window (the desktop's full screen, or back to
     // a Width x Height window), keeping every texture.
@@ -127,6 +128,9 @@ public:
     // saved one back.
     void SetClipRect(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom);
     void RestoreClipRect();
+    // Sets the output rectangle without touching the saved one (for draws
+    // that clip for themselves and put the caller's rectangle back).
+    void SetOutputRect(const TRect& Rect);
     // The current output rectangle (the whole frame when nothing is clipped).
     TRect ClipRect() const { return FClipRect; }
 
@@ -144,6 +148,9 @@ public:
 
     // For the image lists, fonts and tests.
     SDL_Renderer* Renderer() const { return FRenderer; }
+    // Inside an opened frame, with an output rectangle that is not empty.
+    bool CanDraw() const;
+    bool ClipIsEmpty() const;
     // The SDL blend mode of the current blend mode.
     SDL_BlendMode CurrentSdlBlendMode() const { return FSdlBlendMode; }
     // Sets the blend and scale mode of the current state on a texture before it is drawn.
@@ -151,7 +158,7 @@ public:
     TScreenTransform Transform() const;
 
 private:
-    bool FailGraphics(const char* Message);
+    [[noreturn]] bool FailGraphics(const char* Message);
     void ApplyClipRect();
     void RestoreTexturesOfDrawers();
     void ReleaseTexturesOfDrawers();
