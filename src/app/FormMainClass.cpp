@@ -61,11 +61,11 @@ TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
     SetGameImageList(&OmegaImageList1);
 
     OmegaTimer1.SetEnabled(false);
-    OmegaTimer1.TargetFPS = 33;
-    OmegaTimer1.MinFPS = 10;
-    OmegaTimer1.MaxFPS = 0;
+    OmegaTimer1.SetTargetFPS(33);
+    OmegaTimer1.SetMinFPS(10);
+    OmegaTimer1.SetMaxFPS(0);
     OmegaTimer1.FPSWarningFrames = 10;
-    OmegaTimer1.LossyMode = false;
+    OmegaTimer1.SetLossyMode(false);
     OmegaTimer1.OnTimer = [this](TObject* Sender) { OmegaTimer1Timer(Sender); };
 }
 
@@ -79,9 +79,6 @@ TFormMain::~TFormMain() {
     GameScene.reset();
     SpriteTileCount.reset();
     OmegaImageList1.Clear();
-    OmegaFont_Size8.Release();
-    OmegaFont_Size10.Release();
-    OmegaFont_Size18.Release();
     OmegaScreen1.Finalize();
     if (FArrowCursor) SDL_FreeCursor(FArrowCursor);
     if (FHandCursor) SDL_FreeCursor(FHandCursor);

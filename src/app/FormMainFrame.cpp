@@ -1,4 +1,5 @@
 // The frame loop, the message loop, input routing, full screen and the focus hooks.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -53,7 +54,7 @@ int TFormMain::Run() {
             FormClose();
             break;
         }
-        uint32_t Wait = OmegaTimer1.Enabled() ? OmegaTimer1.MillisecondsUntilDue() : 250;
+        uint32_t Wait = OmegaTimer1.Enabled() ? static_cast<uint32_t>(std::max(0, OmegaTimer1.MillisecondsUntilNextTick())) : 250;
         if (FTimer1Enabled) {
             const uint32_t Now = SDL_GetTicks();
             const uint32_t Left = SDL_TICKS_PASSED(Now, FTimer1Due) ? 0 : FTimer1Due - Now;

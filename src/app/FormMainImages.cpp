@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "FoldersClass.h"
@@ -10,6 +12,13 @@
 #include "PictureClass.h"
 
 namespace {
+bool LoadJpegFile(const std::string& Path, TPicture& Out) {
+    std::ifstream File(Path, std::ios::binary);
+    if (!File) return false;
+    const std::vector<char> Bytes((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
+    return DecodeJpeg(Bytes.data(), Bytes.size(), Out);
+}
+
 // Files with the given extension directly in Folder, in name order so every run loads alike.
 std::vector<std::string> FilesWithExtension(const std::string& Folder, const char* Extension) {
     std::vector<std::string> Names;
@@ -57,7 +66,8 @@ bool TFormMain::LoadImageFile(TImageCategory Category, const std::string& FileNa
     const std::string Folder = LateLoad ? LateLoadImagesFolder : CategoryFolder(Category, SceneNumber);
     TPicture Picture;
     const std::string Path = Folder + FileName;
-    const bool Loaded = IsJpeg ? LoadJpeg(Path, Picture) : LoadPicture(Path, Picture);
+    // JPEG files are read as JPEG whatever their name says; everything else by its extension.
+    const bool Loaded = IsJpeg ? LoadJpegFile(Path, Picture) : LoadPicture(Path, Picture);
     bool Added = false;
     if (!Loaded) {
         std::fprintf(stderr, "Quellow: cannot read the image %s\n", Path.c_str());
@@ -66,9 +76,9 @@ bool TFormMain::LoadImageFile(TImageCategory Category, const std::string& FileNa
         TImageListItem* Item = OmegaImageList1.Add(Name);
         Item->AssignPicture(std::move(Picture));
         if (SpriteTileCount) {
-            const auto [Columns, Rows] = SpriteTileCount->GetTileCount(Name);
-            Item->TileWidth = Item->ImageWidth() / std::max(1, Columns);
-            Item->TileHeight = Item->ImageHeight() / std::max(1, Rows);
+            const TTileCount Count = SpriteTileCount->GetTileCount(Name);
+            Item->TileWidth = Item->ImageWidth() / std::max(1, Count.Columns);
+            Item->TileHeight = Item->ImageHeight() / std::max(1, Count.Rows);
         }
         Item->Restore();
         if (Category >= icTrophy && Category <= icBonusStage && LoadedImageList) {

@@ -104,5 +104,5 @@ bool TTestDriver::Capture(TPicture& Frame) { return FForm->OmegaScreen1.ReadFram
 
 bool TTestDriver::SaveFramePng(const std::string& Path) {
     TPicture Frame;
-    return Capture(Frame) && SavePng(Path, Frame);
+    return Capture(Frame) && Frame.SavePng(Path);
 }
