@@ -7,11 +7,13 @@
 #include <filesystem>
 
 #include "ApplicationClass.h"
+#include "AudioMixerClass.h"
 #include "DrawRoutinesClass.h"
 #include "FoldersClass.h"
 #include "GeneralRoutinesClass.h"
 #include "MessageBoxClass.h"
 #include "SaveFolderClass.h"
+#include "Win1252Class.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -74,10 +76,17 @@ TFormMain::~TFormMain() {
     CompanyLogos.reset();
     LoadedImageList.reset();
     SceneTransition.reset();
+    SetGameSoundPlayer(nullptr);
+    SFXPlayer.reset();
+    MusicBox.reset();
+    TextStrings.reset();
+    SplashMirel.reset();
     SplashLogo.reset();
     LoadingBar.reset();
     GameScene.reset();
     SpriteTileCount.reset();
+    SettingLoader.reset();
+    CloseGameAudio();
     OmegaImageList1.Clear();
     OmegaScreen1.Finalize();
     if (FArrowCursor) SDL_FreeCursor(FArrowCursor);
@@ -142,13 +151,21 @@ bool TFormMain::FormCreate() {
         return false;
     }
 
-    GameLanguage = laUS;
+    try {
+        SettingLoader = std::make_unique<TSettingLoader>(TextsFolder + "_settings.txt");
+    } catch (const ESettingLoaderError& Error) {
+        ShowMessageBox(Error.what(), "Error", TMessageBoxIcon::Error);
+        FStartupStopped = true;
+        RequestApplicationTerminate();
+        return false;
+    }
+    GameLanguage = SettingLoader->Language();
     OmegaFont_Size8.OmegaScreen = &OmegaScreen1;
     OmegaFont_Size10.OmegaScreen = &OmegaScreen1;
     OmegaFont_Size18.OmegaScreen = &OmegaScreen1;
-    OmegaFont_Size8.SetupFont("Arial", 8, false);
-    OmegaFont_Size10.SetupFont("Arial", 10, false);
-    OmegaFont_Size18.SetupFont("Arial", 18, true);
+    OmegaFont_Size8.SetupFont("Arial", SettingLoader->SmallFontSize(), false);
+    OmegaFont_Size10.SetupFont("Arial", SettingLoader->MediumFontSize(), false);
+    OmegaFont_Size18.SetupFont("Arial", SettingLoader->LargeFontSize(), true);
 
     SpriteTileCount = std::make_unique<TSpriteTileCount>();
 
@@ -156,13 +173,18 @@ bool TFormMain::FormCreate() {
     LoadAllJpegs(icStory);
     LoadAllPngs(icStory);
 
-    CreateGameObjects();
+    if (!CreateGameObjects()) {
+        FStartupStopped = true;
+        RequestApplicationTerminate();
+        return false;
+    }
 
+    ApplyVolumes();
     GameScene->SetValue(gsCompanyLogos);
     return true;
 }
 
-void TFormMain::CreateGameObjects() {
+bool TFormMain::CreateGameObjects() {
     GameScene = std::make_unique<TGameScene>();
     GameScene->OnChanged = [this](TObject* Sender, TGameSceneValues Old, TGameSceneValues New) {
         GameSceneChanged(Sender, Old, New);
@@ -172,6 +194,30 @@ void TFormMain::CreateGameObjects() {
     LoadingBar->ImageCountToLoad = CountMainImageFiles(ImagesFolder) + 1;
     SplashLogo = std::make_unique<TSplashLogo>();
     SplashLogo->OmgImgList = &OmegaImageList1;
+    SplashMirel = std::make_unique<TSplashMirel>();
+    SplashMirel->OmgImgList = &OmegaImageList1;
+
+    OpenGameAudio();
+    MusicBox = std::make_unique<TMusicBox>();
+    MusicBox->SetPath(MusicFolder);
+    MusicBox->InitAudio();
+    MusicBox->LoadTracks();
+    MusicBox->SetVolume(100);
+    SFXPlayer = std::make_unique<TSFXPlayer>();
+    SFXPlayer->SetPath(SoundsFolder);
+    SFXPlayer->InitAudio();
+    SFXPlayer->LoadAll();
+    SFXPlayer->SetVolume(100);
+    SetGameSoundPlayer(SFXPlayer.get());
+    try {
+        TextStrings = std::make_unique<TTextStrings>(TextsFolder);
+    } catch (const ETextFileError& Error) {
+        ShowMessageBox(Error.what(), "Error", TMessageBoxIcon::Error);
+        return false;
+    }
+    const std::string Caption = Win1252ToUtf8(TextStrings->WindowCaption());
+    if (FWindow && !Caption.empty()) SDL_SetWindowTitle(FWindow, Caption.c_str());
+    FDefaultPlayerName = TextStrings->DefaultPlayerName();
 
     SceneTransition = std::make_unique<TSceneTransition>();
     SceneTransition->OmgImgList = &OmegaImageList1;
@@ -185,12 +231,24 @@ void TFormMain::CreateGameObjects() {
     CompanyLogos = std::make_unique<TCompanyLogos>();
     CompanyLogos->OmgImgList = &OmegaImageList1;
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
+    return true;
 }
 
 // After the main image set is in memory, every object that caches image sizes reads them.
 void TFormMain::InitMainImages() {}
 
-void TFormMain::ApplyVolumes() {}
+void TFormMain::ApplyVolumes() {
+    if (SFXPlayer) SFXPlayer->SetVolume(FOptions.SoundOn ? FOptions.SoundVolume : 0);
+    if (MusicBox) MusicBox->SetVolume(FOptions.MusicOn ? FOptions.MusicVolume : 0);
+}
+
+void TFormMain::SilenceAudio() {
+    if (MusicBox) {
+        MusicBox->SetVolume(0);
+        MusicBox->Update();
+    }
+    if (SFXPlayer) SFXPlayer->SetVolume(0);
+}
 
 bool TFormMain::FormCloseQuery() {
     // A running round asks first; everywhere else the window closes at once.
@@ -198,6 +256,8 @@ bool TFormMain::FormCloseQuery() {
 }
 
 void TFormMain::FormClose() {
+    if (MusicBox) MusicBox->StopAll();
+    if (SFXPlayer) SFXPlayer->StopAll();
     OmegaTimer1.SetEnabled(false);
     FClosed = true;
 }

@@ -18,13 +18,18 @@
 #include "GameTypesClass.h"
 #include "LoadedImageListClass.h"
 #include "LoadingBarClass.h"
+#include "MusicBoxClass.h"
 #include "OmegaFontClass.h"
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "OmegaTimerClass.h"
+#include "SFXPlayerClass.h"
+#include "SettingLoaderClass.h"
 #include "SceneTransitionClass.h"
 #include "SplashLogoClass.h"
+#include "SplashMirelClass.h"
 #include "SpriteTileCountClass.h"
+#include "TextStringsClass.h"
 
 // The folders the image loader reads, by category.
 enum TImageCategory : uint8_t {
@@ -113,10 +118,15 @@ public:
     TOmegaFont OmegaFont_Size18;
 
     // Game objects, made in start-up order by FormCreate.
+    std::unique_ptr<TSettingLoader> SettingLoader;
     std::unique_ptr<TSpriteTileCount> SpriteTileCount;
     std::unique_ptr<TGameScene> GameScene;
     std::unique_ptr<TLoadingBar> LoadingBar;
     std::unique_ptr<TSplashLogo> SplashLogo;
+    std::unique_ptr<TSplashMirel> SplashMirel;
+    std::unique_ptr<TMusicBox> MusicBox;
+    std::unique_ptr<TSFXPlayer> SFXPlayer;
+    std::unique_ptr<TTextStrings> TextStrings;
     std::unique_ptr<TSceneTransition> SceneTransition;
     std::unique_ptr<TLoadedImageList> LoadedImageList;
     std::unique_ptr<TCompanyLogos> CompanyLogos;
@@ -125,7 +135,7 @@ private:
     // Start-up steps.
     bool FindFolders();
     void CreateSaveFolders();
-    void CreateGameObjects();
+    bool CreateGameObjects();
     void InitMainImages();
 
     // Scenes: the change handler and one frame routine plus mouse handlers per scene.
@@ -150,6 +160,8 @@ private:
     void RunGuarded(const char* What, void (TFormMain::*Handler)());
     void MainLoad();
     void ApplyVolumes();
+    void SilenceAudio();
+    std::string FDefaultPlayerName;
 
     TFormMainSetup FSetup;
     SDL_Window* FWindow = nullptr;

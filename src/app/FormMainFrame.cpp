@@ -32,6 +32,7 @@ void TFormMain::FormShow() {
 void TFormMain::OmegaTimer1Timer(TObject* /*Sender*/) {
     if (!GameScene) return;
     ++FFramesRun;
+    MusicBox->Update();
     if (!OmegaScreen1.IsReady()) return;
     OmegaScreen1.SetFiltering(false);
     OmegaScreen1.Clear(0, 0, 0, 255);
@@ -194,6 +195,7 @@ void TFormMain::SetFullScreen(bool Want, bool Store) {
 
 void TFormMain::ApplicationDeactivate() {
     OmegaTimer1.SetEnabled(false);
+    SilenceAudio();
     FResumeOnActivate = true;
     if (OmegaScreen1.FullScreen && Scene() != gsCompanyLogos && !FTimer1Enabled) {
         FResumeOnActivate = false;

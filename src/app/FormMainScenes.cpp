@@ -62,6 +62,7 @@ void TFormMain::FrameCompanyLogos() {
     }
     CompanyLogos->UpdateAndDraw();
     if (CompanyLogos->Finished()) {
+        MusicBox->SelectTrack(muSplash);
         LoadAllJpegs(icSplash);
         LoadAllPngs(icSplash);
         LoadingBar->InitImages();
@@ -75,6 +76,7 @@ void TFormMain::MouseDownCompanyLogos() { CompanyLogos->SkipHold(); }
 
 void TFormMain::FrameSplash() {
     if (TImageListItem* Background = OmegaImageList1.Find("SplashBG")) Background->Draw(0, 0, 0);
+    SplashMirel->UpdateAndDraw();
     if (LoadingBar->LoadingMinusOneFinished()) {
         SplashLogo->UpdateAndDraw();
         if (SplashLogo->EntranceComplete() && !LoadingBar->LoadingFinished()) LoadingBar->StepIt();
