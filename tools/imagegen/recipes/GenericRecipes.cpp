@@ -20,6 +20,7 @@ QUELLOW_RECIPE("fill", [](const TRecipeContext& C) {
 //   #id@X,Y    element #id alone at full size, the pattern cut from the drawing with
 //              its top-left corner at (X, Y) of the drawing;
 //   @X,Y       the whole drawing, cut the same way.
+// svg FILE @X,Y: the whole image, all its patterns, cut at (X, Y) of the drawing.
 // Cut pieces let one drawing hold a whole composition (a loading bar and its parts)
 // in place, so that it can be seen and checked as a whole.
 QUELLOW_RECIPE("svg", [](const TRecipeContext& C) {
@@ -28,6 +29,14 @@ QUELLOW_RECIPE("svg", [](const TRecipeContext& C) {
     const auto& e = C.Entry();
     if (C.Args().size() == 1) {
         svg.Render(canvas, 0, 0, e.Width(), e.Height());
+        return canvas;
+    }
+    if (C.Args().size() == 2 && C.Arg(1).front() == '@') {
+        // svg FILE @X,Y: the whole image cut from the drawing at (X, Y), at full size.
+        double x = 0, y = 0, w = 0, h = 0;
+        if (std::sscanf(C.Arg(1).c_str() + 1, "%lf,%lf", &x, &y) != 2) C.Fail("bad cut '" + C.Arg(1) + "'");
+        svg.DocumentSize(w, h);
+        svg.Render(canvas, -x, -y, w, h);
         return canvas;
     }
     if (static_cast<int>(C.Args().size()) - 1 != e.PatternCount())
