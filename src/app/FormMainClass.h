@@ -14,6 +14,7 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "FrameCursorClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
 #include "LoadedImageListClass.h"
@@ -37,8 +38,6 @@ enum TImageCategory : uint8_t {
     icBonusStage
 };
 
-// The cursor the current mouse move chose.
-enum class TFrameCursor : uint8_t { Arrow, HandPoint };
 
 // How the form is run: the game takes its defaults; the test driver and tools
 // point it at a data folder and keep frames off the screen.
@@ -106,7 +105,6 @@ public:
     bool NoPlayerYet() const { return FNoPlayerYet; }
     // Every frame run so far, including the nested frames of the main load.
     int64_t FramesRun() const { return FFramesRun; }
-    TFrameCursor FrameCursor = TFrameCursor::Arrow;
     SDL_Window* Window() const { return FWindow; }
 
     // The sprite layer, made with the form.
