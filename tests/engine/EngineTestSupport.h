@@ -12,6 +12,7 @@
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "PictureClass.h"
+#include "TestSupport.h"
 
 // A picture whose every pixel tells where it came from: red = 4 * x,
 // green = 8 * y, blue 255, opaque. Up to 64 x 32 pixels stay distinct.
