@@ -9,6 +9,7 @@
 #include "ApplicationClass.h"
 #include "EngineTestSupport.h"
 #include "MessageBoxClass.h"
+#include "OmegaFontClass.h"
 #include "TestSupport.h"
 
 namespace {
@@ -99,6 +100,26 @@ TEST_F(ScreenLife, TextureThatCannotBeMadeEndsTheGame) {
     AddPicture("TooWideToo", SolidPicture(Info.max_texture_width + 1, 1, 0xFFFFFFFF));
     EXPECT_EQ(Messages.Messages().size(), 1u);
     ResetApplicationTerminate();
+}
+
+TEST_F(ScreenLife, ListsAndFontsAttachedLaterStillDraw) {
+    // Items added before the list knew its screen, which was already running.
+    TOmegaImageList Late;
+    TImageListItem* Item = Late.AddImage("Late", CoordinatePicture(64, 32), 2, 1);
+    TOmegaFont Font;
+    ASSERT_TRUE(Font.SetupFont("Arial", 10, false));
+    Late.OmegaScreen = Screen.get();
+    Font.OmegaScreen = Screen.get();
+    const TPicture Drawn = Frame([&] {
+        Item->Draw(40, 30, 1);
+        Font.TextOut(200, 200, "EEE", 255, 255, 255, 255);
+    });
+    EXPECT_EQ(Drawn.PixelRGBA(40, 30), Item->Picture().PixelRGBA(32, 0));
+    int Lit = 0;
+    for (int32_t Y = 200; Y < 200 + Font.LineHeight(); ++Y) {
+        for (int32_t X = 200; X < 200 + Font.TextWidth("EEE"); ++X) Lit += Drawn.PixelRGBA(X, Y) != 0x000000FFu;
+    }
+    EXPECT_GT(Lit, 10);
 }
 
 TEST(ScreenHeadless, NeverInitializedScreenDrawsNothingAndKeepsPictures) {
