@@ -53,6 +53,19 @@ std::string StripSvg(const TRecipeContext& C, const std::string& Prefix, double 
     return svg + "</svg>";
 }
 
+// Draws the strip, failing on a pattern whose symbol the fragment lacks: a <use> of a
+// missing symbol would otherwise draw nothing, silently.
+TCanvas RenderStrip(const TRecipeContext& C, const std::string& Prefix, double Size, const TSpriteOptions& O) {
+    const auto& e = C.Entry();
+    const TSvg svg = TSvg::FromText(StripSvg(C, Prefix, Size, O), e.Name);
+    for (int p = 0; p < e.PatternCount(); ++p)
+        if (!svg.HasElement("#" + Prefix + std::to_string(p + 1)))
+            C.Fail(C.Arg(0) + " has no symbol " + Prefix + std::to_string(p + 1) + " for pattern " + std::to_string(p));
+    TCanvas canvas = C.NewCanvas();
+    svg.Render(canvas, 0, 0, e.Width(), e.Height());
+    return canvas;
+}
+
 // A soft plum shadow below and to the right, grown with the size the object is drawn at.
 TCanvas WithShadow(const TCanvas& Art, double Size) {
     const double k = std::max(1.0, Size / 46.0);
@@ -68,10 +81,9 @@ TCanvas WithShadow(const TCanvas& Art, double Size) {
 // symbol PREFIX<p+1> of the fragment, SIZE px square, centred, with its outline PX
 // wide (2 by default, the board's weight).
 QUELLOW_RECIPE("sprites", [](const TRecipeContext& C) {
-    const auto& e = C.Entry();
     const double size = C.NumberArg(2);
     const TSpriteOptions o = ReadOptions(C, 3);
-    TCanvas art = RenderSvgText(StripSvg(C, C.Arg(1), size, o), e.Width(), e.Height(), e.Name);
+    TCanvas art = RenderStrip(C, C.Arg(1), size, o);
     return o.Shadow ? WithShadow(art, size) : art;
 });
 
@@ -82,7 +94,7 @@ QUELLOW_RECIPE("spin", [](const TRecipeContext& C) {
     const auto& e = C.Entry();
     const double size = C.NumberArg(2), arc = C.NumberArg(3);
     const TSpriteOptions o = ReadOptions(C, 4);
-    const TCanvas sharp = RenderSvgText(StripSvg(C, C.Arg(1), size, o), e.Width(), e.Height(), e.Name);
+    const TCanvas sharp = RenderStrip(C, C.Arg(1), size, o);
     TCanvas out = C.NewCanvas();
     const int steps = 36;
     for (int p = 0; p < e.PatternCount(); ++p) {
