@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "GameButtonClass.h"
 #include "GameCheckBoxClass.h"
@@ -20,6 +22,15 @@ constexpr uint32_t Black = 0x000000FFu;
 // One colour per pattern.
 constexpr uint32_t PatternColors[4] = {0xE02020FFu, 0x20E020FFu, 0x2020E0FFu, 0xE0E020FFu};
 constexpr uint32_t WindowColor = 0x805030FFu;
+
+int32_t ImageTileWidthOf(TOmegaImageList* Images, const char* Name) {
+    const TImageListItem* Item = Images->Find(Name);
+    return Item ? Item->EffectiveTileWidth() : 0;
+}
+int32_t ImageTileHeightOf(TOmegaImageList* Images, const char* Name) {
+    const TImageListItem* Item = Images->Find(Name);
+    return Item ? Item->EffectiveTileHeight() : 0;
+}
 
 // Patterns of W x H stacked in one column, each filled with its colour.
 TPicture PatternStrip(int32_t W, int32_t H, int32_t Count) {
@@ -39,6 +50,9 @@ protected:
         Driver = std::make_unique<TTestDriver>(Setup);
         ASSERT_TRUE(Driver->Start());
         Driver->Step();
+    }
+
+    void AddTestImages() {
         TOmegaImageList& Images = Form().OmegaImageList1;
         Images.AddImage("TestButton", PatternStrip(40, 20, 4), 1, 4);
         Images.AddImage("TestCheckBox", PatternStrip(30, 15, 4), 1, 4);
@@ -67,11 +81,23 @@ protected:
         Images.AddImage("BlackRect", std::move(Sheet), 1, 1);
     }
 
+    // Loads the named images of the game's own art, cut as the game cuts them.
+    // False when one of them is not part of the game's data (yet).
+    bool AddGameArt(std::initializer_list<const char*> Names) {
+        for (const char* Name : Names) {
+            TPicture Picture;
+            if (!LoadPicture(TTestDriver::DefaultGameFolder() + "/Images/" + Name + ".png", Picture)) return false;
+            const TTileCount Count = Form().SpriteTileCount->GetTileCount(Name);
+            Form().OmegaImageList1.AddImage(Name, std::move(Picture), Count.Columns, Count.Rows);
+        }
+        return true;
+    }
+
     TFormMain& Form() { return Driver->Form(); }
 
-    // One frame of our own on the game's screen: cleared to Background, Draw, then read back.
+    // One frame of our own on the game's screen: cleared to Background, then Draw.
     template <typename F>
-    TPicture Frame(F&& Draw, uint8_t Background = 0) {
+    void Run(F&& Draw, uint8_t Background = 0) {
         TOmegaScreen& Screen = Form().OmegaScreen1;
         Screen.Clear(Background, Background, Background, 255);
         Screen.BeginFrame();
@@ -79,6 +105,11 @@ protected:
         Draw();
         Form().OmegaFont_Size10.EndText();
         Screen.EndFrame();
+    }
+    // The same, read back.
+    template <typename F>
+    TPicture Frame(F&& Draw, uint8_t Background = 0) {
+        Run(Draw, Background);
         TPicture Picture;
         EXPECT_TRUE(Driver->Capture(Picture));
         return Picture;
@@ -89,6 +120,7 @@ protected:
 };
 
 TEST_F(WidgetPixels, ButtonsAndCheckBoxesDrawTheirStatePatterns) {
+    AddTestImages();
     TOmegaImageList* Images = &Form().OmegaImageList1;
     TGameButton Hovered, Disabled, Pushed;
     for (TGameButton* B : {&Hovered, &Disabled, &Pushed}) {
@@ -134,6 +166,7 @@ TEST_F(WidgetPixels, ButtonsAndCheckBoxesDrawTheirStatePatterns) {
 }
 
 TEST_F(WidgetPixels, TheConfirmWindowSlidesDownWithItsButtonsUnderneathAndItsTexts) {
+    AddTestImages();
     TGameConfirmWindow Confirm;
     Confirm.OmgImgList = &Form().OmegaImageList1;
     Confirm.OmgFont = &Form().OmegaFont_Size10;
@@ -145,7 +178,7 @@ TEST_F(WidgetPixels, TheConfirmWindowSlidesDownWithItsButtonsUnderneathAndItsTex
     Confirm.Show(1, pbOK, nbCancel);
     ASSERT_FALSE(Confirm.Title().empty());
     int Frames = 0;
-    while (Confirm.Window().Phase() != TGameMenuWindow::phShown && Frames++ < 50) Frame([&] { Confirm.Draw(); });
+    while (Confirm.Window().Phase() != TGameMenuWindow::phShown && Frames++ < 50) Run([&] { Confirm.Draw(); });
     EXPECT_EQ(Frames, 7);  // from y -150 to 226 at 55 a frame, the seventh step overshooting
     Confirm.MouseMove(235 + 178 + 5, 226 + 102 + 5);  // over Cancel
 
@@ -173,6 +206,7 @@ TEST_F(WidgetPixels, TheConfirmWindowSlidesDownWithItsButtonsUnderneathAndItsTex
 }
 
 TEST_F(WidgetPixels, TheVolumeFillAndTheDarkener) {
+    AddTestImages();
     TVolumeBar Bar;
     Bar.OmgImgList = &Form().OmegaImageList1;
     Bar.InitImages();
@@ -202,6 +236,74 @@ TEST_F(WidgetPixels, TheVolumeFillAndTheDarkener) {
     for (const TPoint P : {Point(0, 0), Point(799, 599), Point(400, 300)}) {
         const uint32_t Red = Picture.PixelRGBA(P.X, P.Y) >> 24;
         EXPECT_NEAR(static_cast<int>(Red), 115, 1) << P.X << "," << P.Y;
+    }
+}
+
+// With the game's own art: the question over the main menu's options, the
+// buttons and a check box in their states. Skipped until the art is part of
+// the game's data.
+TEST_F(WidgetPixels, TheGameArtDrawsEveryState) {
+    if (!AddGameArt({"ConfirmWindow", "WindowOKButton", "WindowCancelButton", "WindowYesButton", "WindowNoButton",
+                     "CheckBoxSound"}))
+        GTEST_SKIP() << "the widgets' art is not in " << TTestDriver::DefaultGameFolder();
+    TOmegaImageList* Images = &Form().OmegaImageList1;
+    TGameConfirmWindow Confirm;
+    Confirm.OmgImgList = Images;
+    Confirm.OmgFont = &Form().OmegaFont_Size10;
+    Confirm.TextStringsComp = Form().TextStrings.get();
+    Confirm.Left = 235;
+    Confirm.Top = 226;
+    Confirm.Build();
+    Confirm.InitButtonImages();
+    Confirm.SetTextAdjustment(Form().SettingLoader->ConfirmTextOffset());
+    TGameCheckBox Box;
+    Box.OmgImgList = Images;
+    Box.ImageName = "CheckBoxSound";
+    Box.Left = 40;
+    Box.Top = 40;
+    Box.Width = 118;
+    Box.Height = 24;
+
+    for (const uint8_t Kind : {2, 3}) {
+        Confirm.Show(Kind, Kind == 2 ? pbYes : pbOK, Kind == 2 ? nbNo : nbCancel);
+        for (int I = 0; I < 20 && Confirm.Window().Phase() != TGameMenuWindow::phShown; ++I)
+            Run([&] { Confirm.Draw(); });
+        ASSERT_EQ(Confirm.Window().Phase(), TGameMenuWindow::phShown);
+        const TGameButton& Positive = Confirm.PositiveButton();
+        const TPoint Inside = Point(Positive.Left + Positive.Width / 2, Positive.Top + Positive.Height / 2);
+        Confirm.MouseMove(0, 0);
+        const TPicture Normal = Frame([&] { Confirm.Draw(); });
+        Confirm.MouseMove(Inside.X, Inside.Y);
+        const TPicture Hovered = Frame([&] { Confirm.Draw(); });
+        Driver->SaveFramePng(::testing::TempDir() + "quellow-confirm-" + std::to_string(Kind) + ".png");
+        // The window covers its place; the hovered button looks different from the normal one.
+        int Covered = 0, Changed = 0;
+        for (int32_t Y = 226; Y < 226 + ImageTileHeightOf(Images, "ConfirmWindow"); ++Y)
+            for (int32_t X = 235; X < 235 + ImageTileWidthOf(Images, "ConfirmWindow"); ++X)
+                Covered += Hovered.PixelRGBA(X, Y) != Black;
+        for (int32_t Y = Positive.Top; Y < Positive.Top + Positive.Height; ++Y)
+            for (int32_t X = Positive.Left; X < Positive.Left + Positive.Width; ++X)
+                Changed += Hovered.PixelRGBA(X, Y) != Normal.PixelRGBA(X, Y);
+        EXPECT_GT(Covered, 1000) << int(Kind);
+        EXPECT_GT(Changed, 20) << int(Kind);
+    }
+
+    std::vector<TPicture> States;
+    for (const bool Checked : {false, true}) {
+        for (const bool Hover : {false, true}) {
+            Box.Checked = Checked;
+            Box.MouseMove(Hover ? 50 : 0, Hover ? 50 : 0);
+            States.push_back(Frame([&] { Box.Draw(); }));
+        }
+    }
+    // Each of the four patterns is drawn, and no two look alike.
+    for (size_t A = 0; A < States.size(); ++A) {
+        for (size_t B = A + 1; B < States.size(); ++B) {
+            int Differ = 0;
+            for (int32_t Y = 40; Y < 64; ++Y)
+                for (int32_t X = 40; X < 158; ++X) Differ += States[A].PixelRGBA(X, Y) != States[B].PixelRGBA(X, Y);
+            EXPECT_GT(Differ, 0) << A << " " << B;
+        }
     }
 }
 
