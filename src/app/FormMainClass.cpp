@@ -74,7 +74,10 @@ TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
 TFormMain::~TFormMain() {
     // Game objects go first: they may still hold images of the list.
     CompanyLogos.reset();
+    ScreenDarkener.reset();
     LoadedImageList.reset();
+    ConfirmWindow.reset();
+    NameInput.reset();
     SceneTransition.reset();
     SetGameSoundPlayer(nullptr);
     SFXPlayer.reset();
@@ -227,7 +230,23 @@ bool TFormMain::CreateGameObjects() {
     SceneTransition->OnSceneSwitch = [this](TObject* Sender, TGameSceneValues New) {
         TransitionSceneSwitch(Sender, New);
     };
+    NameInput = std::make_unique<TNameInput>();
+    NameInput->OmgImgList = &OmegaImageList1;
+    ConfirmWindow = std::make_unique<TGameConfirmWindow>();
+    ConfirmWindow->OmgImgList = &OmegaImageList1;
+    ConfirmWindow->OmgFont = &OmegaFont_Size10;
+    ConfirmWindow->TextStringsComp = TextStrings.get();
+    ConfirmWindow->Left = 235;
+    ConfirmWindow->Top = 226;
+    ConfirmWindow->PositiveButtonKind = pbOK;
+    ConfirmWindow->NegativeButtonKind = nbCancel;
+    ConfirmWindow->Build();
+    ConfirmWindow->SetTextAdjustment(SettingLoader->ConfirmTextOffset());
+    ConfirmWindow->OnStartShowing = [this](TObject*) { ScreenDarkener->FadeIn(); };
+    ConfirmWindow->OnHidingComplete = [this](TObject*, bool Positive) { ConfirmHidingComplete(Positive); };
     LoadedImageList = std::make_unique<TLoadedImageList>();
+    ScreenDarkener = std::make_unique<TScreenDarkener>();
+    ScreenDarkener->OmgImgList = &OmegaImageList1;
     CompanyLogos = std::make_unique<TCompanyLogos>();
     CompanyLogos->OmgImgList = &OmegaImageList1;
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
@@ -235,7 +254,7 @@ bool TFormMain::CreateGameObjects() {
 }
 
 // After the main image set is in memory, every object that caches image sizes reads them.
-void TFormMain::InitMainImages() {}
+void TFormMain::InitMainImages() { ConfirmWindow->InitButtonImages(); }
 
 void TFormMain::ApplyVolumes() {
     if (SFXPlayer) SFXPlayer->SetVolume(FOptions.SoundOn ? FOptions.SoundVolume : 0);

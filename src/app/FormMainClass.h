@@ -16,16 +16,19 @@
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
 #include "FrameCursorClass.h"
+#include "GameConfirmWindowClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
 #include "LoadedImageListClass.h"
 #include "LoadingBarClass.h"
 #include "MusicBoxClass.h"
+#include "NameInputClass.h"
 #include "OmegaFontClass.h"
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "OmegaTimerClass.h"
 #include "SFXPlayerClass.h"
+#include "ScreenDarkenerClass.h"
 #include "SettingLoaderClass.h"
 #include "SceneTransitionClass.h"
 #include "SplashLogoClass.h"
@@ -104,6 +107,8 @@ public:
     TGameSceneValues Scene() const { return GameScene ? GameScene->Value() : gsCompanyLogos; }
     // Goes to NewScene behind the closing and opening iris.
     void StartTransition(TGameSceneValues NewScene);
+    // Asks question Kind (0..9) over the scene the question belongs to.
+    void ShowConfirm(uint8_t Kind, TPositiveButtonKind Positive, TNegativeButtonKind Negative);
 
     // Routing between scenes.
     TGameSceneValues OverlayBackgroundScene = gsMainGame;  // under the in-game menu, options and their credits
@@ -140,7 +145,10 @@ public:
     std::unique_ptr<TSFXPlayer> SFXPlayer;
     std::unique_ptr<TTextStrings> TextStrings;
     std::unique_ptr<TSceneTransition> SceneTransition;
+    std::unique_ptr<TNameInput> NameInput;
+    std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
     std::unique_ptr<TLoadedImageList> LoadedImageList;
+    std::unique_ptr<TScreenDarkener> ScreenDarkener;
     std::unique_ptr<TCompanyLogos> CompanyLogos;
 
 private:
@@ -183,6 +191,7 @@ private:
     void FrameConfirmWindow();
     void FrameAddPlayer();
     void FrameCredits();
+    void ConfirmHidingComplete(bool PositiveAnswer);
     void MouseDownCompanyLogos();
     void MouseDownSplash();
     bool ImageGroupLoaded(TImageCategory Category) const;

@@ -134,17 +134,28 @@ void TFormMain::SceneFrame(TGameSceneValues Scene) {
     }
 }
 
-void TFormMain::SceneMouseMove(TGameSceneValues /*Scene*/, int32_t /*X*/, int32_t /*Y*/) {}
-
-void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) {
+void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
-        case gsCompanyLogos: MouseDownCompanyLogos(); break;
-        case gsSplash: MouseDownSplash(); break;
+        case gsConfirmWindow: ConfirmWindow->MouseMove(X, Y); break;
         default: break;
     }
 }
 
-void TFormMain::SceneMouseUp(TGameSceneValues /*Scene*/, int32_t /*X*/, int32_t /*Y*/) {}
+void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int32_t X, int32_t Y) {
+    switch (Scene) {
+        case gsCompanyLogos: MouseDownCompanyLogos(); break;
+        case gsSplash: MouseDownSplash(); break;
+        case gsConfirmWindow: ConfirmWindow->MouseDown(X, Y, Button); break;
+        default: break;
+    }
+}
+
+void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
+    switch (Scene) {
+        case gsConfirmWindow: ConfirmWindow->MouseUp(X, Y); break;
+        default: break;
+    }
+}
 
 // --- Scenes built from later objects: what exists is drawn, nothing stands in ----
 
@@ -195,6 +206,26 @@ void TFormMain::FrameConfirmWindow() {
         case 2:
         case 3: FramePlayerSelect(); break;
         default: FrameMenu(); break;
+    }
+    ScreenDarkener->UpdateAndDraw();
+    ConfirmWindow->Draw();
+}
+
+void TFormMain::ShowConfirm(uint8_t Kind, TPositiveButtonKind Positive, TNegativeButtonKind Negative) {
+    ConfirmKind = Kind;
+    GameScene->SetValue(gsConfirmWindow);
+    ConfirmWindow->Show(Kind, Positive, Negative);
+}
+
+// The question has slid out: the darkener fades first, then the answer is acted on.
+void TFormMain::ConfirmHidingComplete(bool PositiveAnswer) {
+    ScreenDarkener->FadeOut();
+    switch (ConfirmWindow->Kind()) {
+        case 1:
+            GameScene->SetValue(gsMenu);
+            if (PositiveAnswer) FormClose();
+            break;
+        default: GameScene->SetValue(gsMenu); break;
     }
 }
 
