@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
@@ -101,6 +102,19 @@ public:
     std::string CategoryFolder(TImageCategory Category, int32_t SceneNumber) const;
 
     TGameSceneValues Scene() const { return GameScene ? GameScene->Value() : gsCompanyLogos; }
+    // Goes to NewScene behind the closing and opening iris.
+    void StartTransition(TGameSceneValues NewScene);
+
+    // Routing between scenes.
+    TGameSceneValues OverlayBackgroundScene = gsMainGame;  // under the in-game menu, options and their credits
+    TGameSceneValues TrophyBackgroundScene = gsMainGame;   // under a trophy announcement, and returned to
+    TGameSceneValues CreditsOrigin = gsOptions;
+    TGameSceneValues TrophiesReturnScene = gsMenu;
+    TGameSceneValues HelpReturn = gsMenu;
+    std::string LoadedPlayerName;       // the player whose progress is in memory
+    bool MenuImagesToFree = false;      // set when the menu is left for the map or the story
+    int32_t ConfirmKind = 0;            // the question on screen in gsConfirmWindow
+    int32_t StorySceneNumber = 1;       // the story chapter shown in gsStory
     bool MainImagesLoaded() const { return FMainImagesLoaded; }
     bool NoPlayerYet() const { return FNoPlayerYet; }
     // Every frame run so far, including the nested frames of the main load.
@@ -148,8 +162,30 @@ private:
     void SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y);
     void FrameCompanyLogos();
     void FrameSplash();
+    void FrameMenu();
+    void FramePlayerSelect();
+    void FrameStory();
+    void FrameMap();
+    void FrameMainGame();
+    void FrameBonusStage();
+    void FrameInGameMenu();
+    void FrameOptions();
+    void FrameTrophies();
+    void FrameHighScores();
+    void FrameHelp();
+    void FrameLevelSel();
+    void FrameObjectiveInfo();
+    void FrameStageResult();
+    void FrameMirelIsland();
+    void FrameShopItems();
+    void FrameNewTrophy();
+    void FrameNewIncentive();
+    void FrameConfirmWindow();
+    void FrameAddPlayer();
+    void FrameCredits();
     void MouseDownCompanyLogos();
     void MouseDownSplash();
+    bool ImageGroupLoaded(TImageCategory Category) const;
 
     // Platform glue.
     void ApplyWindowCursor();
@@ -160,6 +196,7 @@ private:
     void ApplyVolumes();
     void SilenceAudio();
     std::string FDefaultPlayerName;
+    std::vector<std::string> FStoryImages;  // the pictures of the story chapter on screen
 
     TFormMainSetup FSetup;
     SDL_Window* FWindow = nullptr;

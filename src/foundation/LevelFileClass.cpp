@@ -1,14 +1,12 @@
 #include "LevelFileClass.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "ByteOrderClass.h"
-#include "FoldersClass.h"
 #include "GeneralRoutinesClass.h"
 #include "MessageBoxClass.h"
 

@@ -232,7 +232,9 @@ std::vector<TLevelProblem> ParseLevelSource(const std::string& Text, const std::
     }
     Source.Seed = static_cast<uint64_t>(Source.Island) * 100 + static_cast<uint64_t>(Source.Level);
 
-    std::istringstream Stream(Text);
+    // Editors may save a byte order mark in front of the first line.
+    const std::string ByteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream Stream(Text.rfind(ByteOrderMark, 0) == 0 ? Text.substr(ByteOrderMark.size()) : Text);
     std::string RawLine;
     int32_t LineNumber = 0;
     int32_t BoardRowsRead = -1;  // -1: no board yet; 0..10 rows read so far

@@ -57,7 +57,7 @@ TLevelSource SourceFromRecord(const TLevelRecord& Record, const std::string& Fil
 
 // Writes the source of a record: every value by name and the board with its
 // locker kinds. Tile contents and the blaster colours are left out (the level
-// start draws them anew). A record whose board holds something a source cannot
+// start draws them anew), and so is anything stored for a position off the board. A record whose board holds something a source cannot
 // draw (a bomb, a worm, a falling or blank tile, a web off the board) is refused
 // with the reason in Error.
 bool WriteLevelSource(const TLevelRecord& Record, const std::string& Title, std::string& Text, std::string& Error);
