@@ -1,6 +1,9 @@
 // The board's model, timers and input. Its drawing layers are in GameBoardDrawClass.cpp.
 #include "GameBoardClass.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "BoardSetupClass.h"
 #include "GeneralRoutinesClass.h"
 #include "RandomClass.h"
@@ -186,7 +189,10 @@ void TGameBoard::ChooseTile(TPoint) {}
 
 void TGameBoard::StartFlowerCountdown() {
     FFlowerCheckCount = 0;
-    FFlowerCheckTarget = OneFlowerPerLockersMin + Random(OneFlowerPerLockersMax - OneFlowerPerLockersMin + 1);
+    // Level values are not range-checked: a reversed or enormous range must not overflow.
+    const int64_t Span = int64_t{OneFlowerPerLockersMax} - OneFlowerPerLockersMin + 1;
+    const int32_t Extra = Span > 1 ? Random(static_cast<int32_t>(std::min<int64_t>(Span, INT32_MAX))) : 0;
+    FFlowerCheckTarget = static_cast<int32_t>(std::min<int64_t>(int64_t{OneFlowerPerLockersMin} + Extra, INT32_MAX));
 }
 
 void TGameBoard::ClearRestoreFlags() {

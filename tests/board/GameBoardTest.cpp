@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 
 #include "GameBoardClass.h"
@@ -157,6 +158,23 @@ TEST_F(GameBoard, FreshContentsReplaceEveryContentAndStartANewFlowerCountdown) {
     Board.LoadBoardData(Level);
     Board.RandomizeContents();
     EXPECT_EQ(Board.BoardData(), First);
+}
+
+TEST_F(GameBoard, TheFlowerCountdownStaysInsideTheLevelsRangeWhateverTheLevelHolds) {
+    struct TCase {
+        int32_t Min, Max, Low, High;
+    };
+    const TCase Cases[] = {{6, 10, 6, 10}, {1, 1, 1, 1}, {9, 3, 9, 9} /* reversed: the minimum */,
+                           {-5, INT32_MAX, -5, INT32_MAX}, {INT32_MAX - 1, INT32_MAX, INT32_MAX - 1, INT32_MAX}};
+    for (const TCase& Case : Cases) {
+        Board.OneFlowerPerLockersMin = Case.Min;
+        Board.OneFlowerPerLockersMax = Case.Max;
+        for (int I = 0; I < 20; ++I) {
+            Board.ResetForRound();
+            EXPECT_GE(Board.FlowerCheckTarget(), Case.Low) << Case.Min << ".." << Case.Max;
+            EXPECT_LE(Board.FlowerCheckTarget(), Case.High) << Case.Min << ".." << Case.Max;
+        }
+    }
 }
 
 TEST_F(GameBoard, PressesOnTilesAreReportedAndEverythingElseDropsTheSelection) {
