@@ -184,7 +184,10 @@ void TOmegaFont::TextOut(int32_t X, int32_t Y, std::string_view Text, int32_t Re
     const auto Byte = [](int32_t Value) { return static_cast<Uint8>(std::clamp(Value, 0, 255)); };
     const SDL_Color Color{Byte(Red), Byte(Green), Byte(Blue), Byte(Alpha)};
     TextColor = MakeColor(Color.r, Color.g, Color.b, Color.a);
-    if (!FTexture || !OmegaScreen || !OmegaScreen->CanDraw()) return;
+    if (!OmegaScreen || !OmegaScreen->CanDraw()) return;
+    // A font attached to a screen that was already running has no texture yet.
+    if (!FTexture) MakeTextures();
+    if (!FTexture) return;
     const float AtlasW = static_cast<float>(FAtlas.Width);
     const float AtlasH = static_cast<float>(FAtlas.Height);
     int32_t PenX = X;

@@ -169,7 +169,10 @@ void TImageListItem::DrawQuad(TQuadRequest& Request, int32_t BlendMode) {
     TOmegaScreen* Screen = FOwner ? FOwner->OmegaScreen : nullptr;
     if (!Screen) return;
     Screen->SetBlendMode(BlendMode);
-    if (!FTexture || !Screen->CanDraw()) return;
+    if (!Screen->CanDraw()) return;
+    // A list attached to a screen that was already running has no textures yet.
+    if (!FTexture && !FPicture.Empty() && !Restore()) return;
+    if (!FTexture) return;
     Screen->PrepareTexture(FTexture);
     TOmegaRenderer& Renderer = FOwner->Renderer();
     Renderer.Build(Request, Screen->Transform());

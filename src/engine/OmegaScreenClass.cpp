@@ -139,6 +139,9 @@ bool TOmegaScreen::Initialize() {
     int Driver = FindRenderDriver("opengl");
     if (Driver < 0) Driver = FindRenderDriver("opengles2");
     if (Driver < 0) return FailGraphics(GraphicsInitFailure);
+    // SDL batches draws only for renderers it picked itself unless asked to;
+    // one call per sprite would cost many times more.
+    SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
     Uint32 Flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
     if (VSYNC) Flags |= SDL_RENDERER_PRESENTVSYNC;
     FRenderer = SDL_CreateRenderer(FWindow, Driver, Flags);

@@ -55,7 +55,11 @@ public:
     TOmegaScreen& operator=(const TOmegaScreen&) = delete;
 
     // Properties, with the defaults of a new screen; the main form sets
-    // Width 800, Height 600, bpp 32, ZBuffer false and FullScreen from the options.
+    // Width 800, Height 600, bpp 32, ZBuffer false and FullScreen from the
+    // options. Width and Height are the frame's size. The OpenGL screen keeps
+    // bpp, Frequency, BBCount, ZBuffer, BackBufferAccess, Pool and RenderMode
+    // for the game's settings but has no use for them: it always draws 32-bit
+    // colour into a frame texture, and full screen is the desktop's own mode.
     int32_t Width = 800;
     int32_t Height = 600;
     int32_t bpp = 16;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <filesystem>
 
 #include <jpeglib.h>
 
@@ -15,6 +15,7 @@ namespace {
 // Pictures larger than this are taken as damaged headers, not as images.
 constexpr int64_t MaxPictureSide = 16384;
 constexpr int64_t MaxPicturePixels = int64_t{8192} * 8192;
+constexpr uintmax_t MaxFileBytes = uintmax_t{1} << 30;
 
 bool SaneSize(int64_t Width, int64_t Height) {
     return Width > 0 && Height > 0 && Width <= MaxPictureSide && Height <= MaxPictureSide &&
@@ -184,10 +185,13 @@ bool DecodeBmp(const void* Data, size_t Size, TPicture& Out) {
 
 bool LoadPicture(const std::string& Path, TPicture& Out) {
     Out.Clear();
+    std::error_code Error;
+    if (!std::filesystem::is_regular_file(Path, Error)) return false;
+    const uintmax_t Size = std::filesystem::file_size(Path, Error);
+    if (Error || Size > MaxFileBytes) return false;
+    std::vector<char> Bytes(static_cast<size_t>(Size));
     std::ifstream File(Path, std::ios::binary);
-    if (!File) return false;
-    const std::vector<char> Bytes((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
-    if (File.bad()) return false;
+    if (!File || !File.read(Bytes.data(), static_cast<std::streamsize>(Bytes.size()))) return false;
     const std::string Extension = LowerExtension(Path);
     if (Extension == ".png") return DecodePng(Bytes.data(), Bytes.size(), Out);
     if (Extension == ".jpg" || Extension == ".jpeg") return DecodeJpeg(Bytes.data(), Bytes.size(), Out);

@@ -22,6 +22,8 @@ public:
     // Setting a range limit also switches its clamp on.
     void SetRangeMin(float V);
     void SetRangeMax(float V);
+    float RangeMin() const { return FRangeMin; }
+    float RangeMax() const { return FRangeMax; }
     bool Rising() const { return FRising; }
 
 private:

@@ -62,22 +62,22 @@ int main(int argc, char** argv) {
             TCanvas screen(800, 600);
             screen.Fill({0, 0, 0, 1});
             for (int i = 5; i < argc; ++i) {
-                std::string spec = argv[i];
+                std::string shot = argv[i];
                 int pattern = 0, x = 0, y = 0, width = -1;
-                if (const auto slash = spec.find('/'); slash != std::string::npos) {
-                    width = std::atoi(spec.c_str() + slash + 1);
-                    spec.erase(slash);
+                if (const auto slash = shot.find('/'); slash != std::string::npos) {
+                    width = std::atoi(shot.c_str() + slash + 1);
+                    shot.erase(slash);
                 }
-                if (const auto at = spec.find('@'); at != std::string::npos) {
-                    std::sscanf(spec.c_str() + at + 1, "%d,%d", &x, &y);
-                    spec.erase(at);
+                if (const auto at = shot.find('@'); at != std::string::npos) {
+                    std::sscanf(shot.c_str() + at + 1, "%d,%d", &x, &y);
+                    shot.erase(at);
                 }
-                if (const auto colon = spec.find(':'); colon != std::string::npos) {
-                    pattern = std::atoi(spec.c_str() + colon + 1);
-                    spec.erase(colon);
+                if (const auto colon = shot.find(':'); colon != std::string::npos) {
+                    pattern = std::atoi(shot.c_str() + colon + 1);
+                    shot.erase(colon);
                 }
-                const TImageEntry* e = catalogue.Find(spec);
-                if (!e) throw std::runtime_error("no image '" + spec + "' in the catalogue");
+                const TImageEntry* e = catalogue.Find(shot);
+                if (!e) throw std::runtime_error("no image '" + shot + "' in the catalogue");
                 const TCanvas picture = ReadImageFile(std::string(argv[3]) + "/" + e->RelativePath());
                 const int px = (pattern % e->Columns) * e->PatternWidth, py = (pattern / e->Columns) * e->PatternHeight;
                 screen.Draw(picture.Cut(px, py, width >= 0 ? width : e->PatternWidth, e->PatternHeight), x, y);
