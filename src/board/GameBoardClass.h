@@ -1,0 +1,277 @@
+// The game board: one component, made once by the main form and reused for
+// every level, that owns the 10 by 10 tiles and their statuses, turns presses
+// into tile clicks, counts the board's timers and draws the board's own layers
+// (boxes, contents, webs, the selection frame). It never animates a phase of
+// play itself: it raises a request with a copy of its tiles, an effect object
+// shows the phase, and the main form hands the outcome back to a board operation.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+#include "AnimDataClass.h"
+#include "BoardDataClass.h"
+#include "GameTypesClass.h"
+#include "TileLooksClass.h"
+
+class TOmegaImageList;
+class TImageListItem;
+
+// Events of the board. Boards travel by value: an effect gets its own copy and
+// can never change the board behind its back.
+using TSwapEffectRequestEvent =
+    std::function<void(TObject* Sender, TSwappedObjectsData SwappedObjectsData, bool MatchOccurs)>;
+using TGroupedFruitsEffectRequestEvent = std::function<void(
+    TObject* Sender, TBoardData NewBoardData, TSimpleObjectArray GroupedFruits, bool CheckCombos, TPoint SwappedTilePos)>;
+using TGameBoardCheckComboRequestEvent = std::function<void(TObject* Sender, TPoint ASwappedTilePos)>;
+using TOpeningLockersEffectRequestEvent =
+    std::function<void(TObject* Sender, TBoardData NewBoardData, TSimpleObjectArray LockersToOpen)>;
+using TFallingFruitsEffectRequestEvent =
+    std::function<void(TObject* Sender, TBoardData NewBoardData, TSimpleObjectArray GroupedFruits)>;
+using TRemoveLockerFramesEvent = std::function<void(TObject* Sender, TSimpleObjectArray AFramesToRemove)>;
+using THammerEffectRequestEvent = std::function<void(TObject* Sender, TPoint HammerPos)>;
+using THammeredObjectsEffectRequestEvent =
+    std::function<void(TObject* Sender, TBoardData BoardData, TSimpleObjectArray HammeredTiles)>;
+using TExplosionEffectRequestEvent = std::function<void(TObject* Sender, TPoint ATilePos)>;
+using TEnemiesBannedEvent = std::function<void(TObject* Sender, TSimpleObjectArray BannedPosArray)>;
+using TUniBubbleEffectRequestEvent = std::function<void(TObject* Sender, TPoint ATilePos)>;
+using TMultiBubbleClikedEvent = std::function<void(TObject* Sender, TPoint ATilePos, int32_t AMultiBubbleIdx)>;
+using TStarsEffectRequestEvent = std::function<void(TObject* Sender, TPoint ATilePos)>;
+using TCanAddFlowerQuestionEvent = std::function<void(TObject* Sender, bool& CanAddFlower)>;
+using TOnUnobtainedFlowerIdxSetRequestEvent = std::function<void(TObject* Sender, TFlowerIdxSet& AFlowerIdxSet)>;
+// How many of one tool the player holds (refill offers no tool the player has 9 of).
+using TAcquiredToolsQuestionEvent = std::function<void(TObject* Sender, int32_t& Acquired)>;
+using TWebEffectRequest = std::function<void(TObject* Sender, TPoint ATilePos)>;
+using TAFruitWormBannedEffectRequestEvent = std::function<void(TObject* Sender, TPoint ATilePos)>;
+using TFruitRestoreEffectRequestEvent = std::function<void(TObject* Sender, TPoint ATilePos)>;
+
+class TGameBoard : public TObject {
+public:
+    // A new board: the defaults below, a placeholder of random closed lockers
+    // until a level is loaded, every status idle, the uni colour 1, the first
+    // flower after 6 locker checks, the selection frame's pulse at 50 rising.
+    TGameBoard();
+
+    // Properties.
+    TOmegaImageList* OmgImgList = nullptr;
+    int32_t Left = 0;  // screen position of the top-left tile's corner; the main form sets 215, 90
+    int32_t Top = 0;
+    bool Visible = true;    // false: no drawing, no input
+    bool CanDraw = true;    // false: the frame routine does nothing (timers stop) and presses are ignored
+    bool CanMatch = true;   // false: no match checks, no hints, no no-more-moves checks
+    TGameBoardActiveMode ActiveMode = amNormal;
+    int32_t DroppingStep = 10;           // pixels a falling tile moves per frame
+    int32_t UniFruitInterval = 1000;     // milliseconds between two changes of the uni colour
+    uint8_t MaxUniFruitOnBoard = 2;
+    int32_t OneUniFruitEveryProb = 40;   // refill chances are 1 in P; 0 or less never
+    int32_t MultiBubbleInterval = 300;   // kept for the level tools; nothing reads it
+    uint8_t MaxMultiBubbleOnBoard = 2;
+    int32_t OneMultiBubbleEveryProb = 40;
+    uint8_t MaxHammersOnBoard = 2;
+    int32_t OneHammerEveryProb = 40;
+    uint8_t MaxFruitBombsOnBoard = 2;
+    int32_t OneFruitBombEveryProb = 40;
+    TToolKind MaxToolKind = toAerosol;   // the highest tool refill may hide in a locker
+    int32_t OneMagicKeyEveryProb = 50;
+    int32_t OneBroomEveryProb = 50;
+    int32_t OneAerosolEveryProb = 50;
+    int32_t OneFlowerPerLockersMin = 6;  // locker checks between two flowers
+    int32_t OneFlowerPerLockersMax = 10;
+    int32_t WormEatingTime = 10000;      // milliseconds a worm needs to eat a fruit
+    int32_t FruitRegenerateTime = 25000; // milliseconds before an eaten fruit asks to be restored
+    int32_t WaitingFairyRestoreInterval = 3500;
+    int32_t ShowingHintTime = 2500;
+    int32_t HintInterval = 12000;        // idle milliseconds before the board shows a hint
+    int32_t NoMatchInterval = 30000;     // milliseconds without a match before OnNoMatchHint
+    int32_t NoMoreMovesInterval = 1000;  // idle milliseconds between two no-more-moves checks
+
+    // Events (each raised only when assigned).
+    TSwapEffectRequestEvent OnSwapEffectRequest;
+    TGroupedFruitsEffectRequestEvent OnGroupedFruitsEffectRequest;
+    TGameBoardCheckComboRequestEvent OnCheckComboRequest;  // declared for the round; never raised
+    TOpeningLockersEffectRequestEvent OnOpeningLockersEffectRequest;
+    TFallingFruitsEffectRequestEvent OnFallingFruitsEffectRequest;
+    TRemoveLockerFramesEvent OnRemoveLockerFrames;
+    THammerEffectRequestEvent OnHammerEffectRequest;
+    THammeredObjectsEffectRequestEvent OnHammeredObjectsEffectRequest;
+    TExplosionEffectRequestEvent OnExplossionEffectRequest;
+    TEnemiesBannedEvent OnEnemiesBanned;
+    TUniBubbleEffectRequestEvent OnUniBubbleEffectRequest;
+    TMultiBubbleClikedEvent OnMultiBubbleClicked;
+    TStarsEffectRequestEvent OnStarsEffectRequest;
+    TCanAddFlowerQuestionEvent OnCanAddFlowerQuestion;
+    TOnUnobtainedFlowerIdxSetRequestEvent OnUnobtainedFlowerIdxSetRequest;
+    TNotifyEvent OnFruitBubbleAdded;
+    TNotifyEvent OnFruitBlasterAdded;
+    TNotifyEvent OnFruitBombAdded;
+    TNotifyEvent OnHammerAdded;
+    TAcquiredToolsQuestionEvent OnAcquiredMagicKeysQuestion;
+    TAcquiredToolsQuestionEvent OnAcquiredBroomsQuestion;
+    TAcquiredToolsQuestionEvent OnAcquiredAerosolsQuestion;
+    TWebEffectRequest OnWebEffectRequest;
+    TAFruitWormBannedEffectRequestEvent OnAFruitWormBanRequest;
+    TFruitRestoreEffectRequestEvent OnFruitRestoreEffectRequest;
+    TNotifyEvent OnNoMoreMoves;
+    TNotifyEvent OnNoMatchTimerReset;
+    TNotifyEvent OnNoMatchHint;
+    TNotifyEvent OnObjectTileClick;  // every accepted tile click
+
+    // Before each level: matching on, nothing selected or dragged, no hint, every
+    // timer and flag of the last round cleared, every status idle, a new flower countdown.
+    void ResetForRound();
+    // Takes a board (a level's, or one a shuffle hands back): statuses idle except
+    // the unused positions, no jitter, no blaster wave, nothing selected or dragged.
+    void LoadBoardData(const TBoardData& Board);
+    // Every tile gets a fresh random colour (the gameplay stream is reseeded first);
+    // the hint timers restart and a new flower countdown begins.
+    void RandomizeContents();
+    // The first lesson's scripted contents; refill follows the lesson's rule from now on.
+    void MakeTutorialBoard();
+
+    // Once per frame while the board is on screen: timers, gravity, then the layers.
+    void BoardFrame();
+
+    // A mouse press, or a drag step, in screen pixels.
+    void PressAt(int32_t X, int32_t Y, TMouseButton Button);
+    void SetDragging(bool Value);
+    // The tile under a screen pixel; 0 on an axis left of or above the board.
+    TPoint HitTest(int32_t X, int32_t Y) const;
+    // P is outside the board or not part of this level's shape.
+    bool IsOffBoard(TPoint P) const;
+    // For the tool pointers: shows the selection frame on P with the given pattern
+    // (1: the tool cannot be used here) when P holds a locker or a fruit, else hides it.
+    void SelectTile(TPoint P, uint8_t Pattern);
+
+    // What the board holds, for the effects, the round and the tests.
+    const TBoardData& BoardData() const { return FBoard; }
+    TTileStatus TileStatus(TPoint P) const { return FStatus[P]; }
+    const TTileStatusArray& TileStatuses() const { return FStatus; }
+    // Every tile idle (or not part of the board): no phase of play is running.
+    bool IsIdle() const;
+    bool Selected() const { return FSelected; }
+    TPoint FirstTile() const { return FFirstTile; }
+    TPoint SecondTile() const { return FSecondTile; }
+    TPoint LastClicked() const { return FLastClicked; }
+    bool Dragging() const { return FDragging; }
+    uint8_t SelectionPattern() const { return FSelectionPattern; }
+    int32_t SelectionAlpha() const { return FSelectionAlpha; }
+    int32_t UniColor() const { return FUniColor; }
+    bool TutorialRefill() const { return FTutorialRefill; }
+    bool HintShowing() const { return FHint.Showing; }
+    int32_t FlowerCheckCount() const { return FFlowerCheckCount; }
+    int32_t FlowerCheckTarget() const { return FFlowerCheckTarget; }
+    // The flower found last (1 to 6): the one an opened flower tile shows.
+    int32_t ChosenFlowerIdx() const { return FChosenFlowerIdx; }
+
+private:
+    // The steps of BoardFrame, in their order.
+    void UpdateUniColor();
+    void UpdateWormTimers();
+    void UpdateBlasterWave();
+    void UpdateShakeDecay();
+    void UpdateHintInterval();
+    void UpdateNoMatchInterval();
+    void UpdateNoMoreMovesCheck();
+    void UpdateFalling();
+    void DrawLockers();
+    void DrawContents();
+    void DrawUniPops();
+    void DrawWebs();
+    void DrawSelection();
+    void DrawHint();
+    void UpdatePostFallDelay();
+
+    // A press on a tile of the board: webbed and busy tiles refuse it; an
+    // accepted one hides the hint and is reported, then the tile is chosen.
+    void ClickTile(TPoint P);
+    void ChooseTile(TPoint P);
+    void StartFlowerCountdown();
+    void ClearRestoreFlags();
+    void ClearUniPops();
+    void HideHint();
+    bool HintLifts(TPoint P) const;
+    // Drawing helpers.
+    void ResolveImages();
+    void DrawLook(const TTileLook& Look, int32_t X, int32_t Y);
+    void DrawImage(TBoardImage Image, int32_t Pattern, int32_t X, int32_t Y);
+    void PickJitter();
+    TPoint CellCorner(int32_t X, int32_t Y) const;
+    int32_t VerticalOffset(int32_t X, int32_t Y) const;
+
+    template <typename TEvent, typename... TArgs>
+    void Raise(const TEvent& Event, TArgs&&... Args) {
+        if (Event) Event(this, std::forward<TArgs>(Args)...);
+    }
+
+    TBoardData FBoard;
+    TTileStatusArray FStatus;
+
+    // Selection.
+    bool FSelected = false;
+    TPoint FFirstTile;
+    TPoint FSecondTile;
+    TPoint FLastClicked;
+    bool FDragging = false;
+    uint8_t FSelectionPattern = 0;
+    int32_t FSelectionAlpha = 50;
+    bool FSelectionAlphaRising = true;
+
+    // Uni fruits: the colour they show, and the tiles just freed from their bubble.
+    int32_t FUniColor = 1;
+    int32_t FUniColorTimer = 0;
+    struct TUniPop {
+        bool Active = false;
+        int32_t Counter = 0;
+    };
+    TUniPop FUniPop[BoardSize][BoardSize];
+
+    // The hint: two tiles lifted and breathing apart.
+    struct THint {
+        THintTilesPos Tiles;
+        TSimpleObjectArray Mask;
+        bool Showing = false;
+        TTileObjectKind FirstKind = okLocker;
+        int32_t Wobble = 0;
+        int32_t WobbleDir = 1;
+        int32_t ShownTime = 0;
+    } FHint;
+
+    // Timers in milliseconds of game time.
+    int32_t FHintIntervalTimer = 0;
+    int32_t FNoMatchTimer = 0;
+    int32_t FNoMoreMovesTimer = 0;
+    bool FNoMoreMovesRaised = false;
+    int32_t FPostFallTimer = 0;
+    bool FPostFallPending = false;
+    int32_t FShakeDecayTimer = 0;
+
+    // The fruit blaster's wave over the board.
+    struct TBlasterWave {
+        bool Active = false;
+        int32_t Timer = 0;
+        int32_t Step = 0;
+        TPoint Centre;
+        int32_t Color = 1;
+        bool GroupDone = false;
+    } FBlasterWave;
+
+    // The next fruit check reports a combo at this tile (after a player's fruit swap).
+    bool FCheckCombo = false;
+    TPoint FSwappedTilePos;
+
+    // Flowers: locker checks counted toward the next flower, and the flower found last.
+    int32_t FFlowerCheckCount = 0;
+    int32_t FFlowerCheckTarget = 6;
+    int32_t FChosenFlowerIdx = 1;
+
+    // An eaten fruit has already asked the fairy to restore it.
+    bool FRestoreAsked[BoardSize][BoardSize] = {};
+
+    bool FTutorialRefill = false;
+    TAnimData FWormAnim{"AABBCCDDEEFFGGHHHH", true};
+
+    // Per-frame drawing state: the images of this frame and each tile's jitter.
+    TImageListItem* FImages[BoardImageCount] = {};
+    int32_t FJitter[BoardSize][BoardSize] = {};
+};
