@@ -73,6 +73,7 @@ TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
 
 TFormMain::~TFormMain() {
     // Game objects go first: they may still hold images of the list.
+    GameBoard.reset();
     CompanyLogos.reset();
     ScreenDarkener.reset();
     LoadedImageList.reset();
@@ -250,6 +251,7 @@ bool TFormMain::CreateGameObjects() {
     CompanyLogos = std::make_unique<TCompanyLogos>();
     CompanyLogos->OmgImgList = &OmegaImageList1;
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
+    CreateRoundObjects();
     return true;
 }
 

@@ -10,12 +10,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
 #include "FrameCursorClass.h"
+#include "GameBoardClass.h"
 #include "GameConfirmWindowClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
@@ -27,6 +29,7 @@
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "OmegaTimerClass.h"
+#include "RoundLevelClass.h"
 #include "SFXPlayerClass.h"
 #include "ScreenDarkenerClass.h"
 #include "SettingLoaderClass.h"
@@ -149,6 +152,18 @@ public:
     std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
     std::unique_ptr<TLoadedImageList> LoadedImageList;
     std::unique_ptr<TScreenDarkener> ScreenDarkener;
+    std::unique_ptr<TGameBoard> GameBoard;
+
+    // The level being played.
+    TRoundLevel RoundLevel;
+    int32_t CurrentIsland = 1;
+    int32_t CurrentLevel = 1;
+    // Starts island Island's level Level straight into the round (the map leads here in
+    // the finished game; developers and tests call it directly). False when the level
+    // file is missing or damaged: the player was told and nothing changed.
+    bool StartLevel(int32_t Island, int32_t Level);
+    // Loads the main image set at once, as the splash would (for tools that skip the opening).
+    void MainLoadForDevelopment();
     std::unique_ptr<TCompanyLogos> CompanyLogos;
 
 private:
@@ -192,6 +207,11 @@ private:
     void FrameAddPlayer();
     void FrameCredits();
     void ConfirmHidingComplete(bool PositiveAnswer);
+    void CreateRoundObjects();
+    void WireBoardEvents();
+    void MouseMoveMainGame(int32_t X, int32_t Y);
+    void MouseDownMainGame(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpMainGame(int32_t X, int32_t Y);
     void MouseDownCompanyLogos();
     void MouseDownSplash();
     bool ImageGroupLoaded(TImageCategory Category) const;
@@ -206,6 +226,8 @@ private:
     void SilenceAudio();
     std::string FDefaultPlayerName;
     std::vector<std::string> FStoryImages;  // the pictures of the story chapter on screen
+    std::set<std::string> FFailedLateLoads;  // late images that could not be read: never tried again
+    TAnimData FBombAnim;                     // the fuse sparks of the fruit bombs
 
     TFormMainSetup FSetup;
     SDL_Window* FWindow = nullptr;

@@ -97,8 +97,11 @@ bool TFormMain::LoadImageFile(TImageCategory Category, const std::string& FileNa
 
 void TFormMain::DrawLateLoadImage(const std::string& Name, int32_t X, int32_t Y, bool IsJpeg) {
     TImageListItem* Item = OmegaImageList1.Find(Name);
-    if (!Item) {
-        LoadImageFile(icMain, Name + (IsJpeg ? ".jpg" : ".png"), 0, true, IsJpeg);
+    if (!Item && !FFailedLateLoads.contains(Name)) {
+        // A picture that cannot be read is not tried again: its nested frame would draw
+        // this very scene and ask for it once more.
+        FFailedLateLoads.insert(Name);
+        if (LoadImageFile(icMain, Name + (IsJpeg ? ".jpg" : ".png"), 0, true, IsJpeg)) FFailedLateLoads.erase(Name);
         Item = OmegaImageList1.Find(Name);
     }
     if (Item) Item->Draw(X, Y, 0);
@@ -110,6 +113,11 @@ void TFormMain::UnloadImageGroup(int32_t Group) {
     if (!LoadedImageList) return;
     for (const std::string& Name : LoadedImageList->Names(Group)) OmegaImageList1.FreeByName(Name);
     LoadedImageList->ClearGroup(Group);
+}
+
+void TFormMain::MainLoadForDevelopment() {
+    if (FMainImagesLoaded) return;
+    MainLoad();
 }
 
 void TFormMain::MainLoad() {

@@ -137,6 +137,7 @@ void TFormMain::SceneFrame(TGameSceneValues Scene) {
 void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseMove(X, Y); break;
+        case gsMainGame: MouseMoveMainGame(X, Y); break;
         default: break;
     }
 }
@@ -146,6 +147,7 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsCompanyLogos: MouseDownCompanyLogos(); break;
         case gsSplash: MouseDownSplash(); break;
         case gsConfirmWindow: ConfirmWindow->MouseDown(X, Y, Button); break;
+        case gsMainGame: MouseDownMainGame(Button, X, Y); break;
         default: break;
     }
 }
@@ -153,6 +155,7 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
 void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseUp(X, Y); break;
+        case gsMainGame: MouseUpMainGame(X, Y); break;
         default: break;
     }
 }
@@ -163,7 +166,6 @@ void TFormMain::FrameMenu() {}
 void TFormMain::FramePlayerSelect() { FrameMenu(); }
 void TFormMain::FrameStory() {}
 void TFormMain::FrameMap() {}
-void TFormMain::FrameMainGame() {}
 void TFormMain::FrameBonusStage() {}
 void TFormMain::FrameInGameMenu() { SceneFrame(OverlayBackgroundScene); }
 

@@ -1,12 +1,12 @@
 // quellow-dev: runs the game through the test driver for developers.
 //
 //   quellow-dev capture [--frames N] [--click X,Y@F]... [--text STR@F]... [--key NAME@F]...
-//                       [--out FILE.png] [--data DIR] [--user DIR] [--show]
+//                       [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]
 //
 // Steps N frames (default 100) from start-up, injecting the scripted input at the given
 // frames, and writes the last frame as a PNG. --data points at a game folder (default: the
 // build's), --user at a user data folder (default: a fresh temporary one), --show also shows
-// the frames in a window.
+// the frames in a window. --level skips the opening scenes and starts level L of island I.
 #include <SDL.h>
 
 #include <cstdio>
@@ -30,7 +30,7 @@ struct TScriptedInput {
 int Usage() {
     std::fprintf(stderr,
                  "usage: quellow-dev capture [--frames N] [--click X,Y@F] [--text STR@F] [--key NAME@F]\n"
-                 "                           [--out FILE.png] [--data DIR] [--user DIR] [--show]\n");
+                 "                           [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]\n");
     return 2;
 }
 
@@ -51,6 +51,7 @@ int Capture(int Argc, char** Argv) {
     int Frames = 100;
     std::string Out = "frame.png";
     std::vector<TScriptedInput> Script;
+    int Island = 0, Level = 0;
     for (int I = 2; I < Argc; ++I) {
         const std::string Arg = Argv[I];
         const bool HasValue = I + 1 < Argc;
@@ -62,6 +63,8 @@ int Capture(int Argc, char** Argv) {
             Setup.AppFolder = Argv[++I];
         } else if (Arg == "--user" && HasValue) {
             Setup.UserDataFolder = Argv[++I];
+        } else if (Arg == "--level" && HasValue) {
+            if (std::sscanf(Argv[++I], "%d-%d", &Island, &Level) != 2) return Usage();
         } else if (Arg == "--show") {
             Setup.ShowWindow = true;
         } else if ((Arg == "--click" || Arg == "--text" || Arg == "--key") && HasValue) {
@@ -93,6 +96,13 @@ int Capture(int Argc, char** Argv) {
         std::fprintf(stderr, "quellow-dev: the game did not start\n");
         for (const auto& Message : Driver.Messages()) std::fprintf(stderr, "  %s\n", Message.c_str());
         return 1;
+    }
+    if (Island > 0) {
+        Driver.Form().MainLoadForDevelopment();
+        if (!Driver.Form().StartLevel(Island, Level)) {
+            for (const auto& Message : Driver.Messages()) std::fprintf(stderr, "message: %s\n", Message.c_str());
+            return 1;
+        }
     }
     for (int Frame = 0; Frame < Frames; ++Frame) {
         for (const auto& Input : Script) {
