@@ -45,14 +45,16 @@ TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
     ResetApplicationTerminate();
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        std::fprintf(stderr, "Quellow: cannot start the video system: %s\n", SDL_GetError());
+    if (!FSetup.Headless) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+            std::fprintf(stderr, "Quellow: cannot start the video system: %s\n", SDL_GetError());
+        }
+        // The window: 800 by 600, not resizable, centred when first shown.
+        FWindow = SDL_CreateWindow("Quellow", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth,
+                                   FrameHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+        FArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+        FHandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
     }
-    // The window: 800 by 600, not resizable, centred when first shown.
-    FWindow = SDL_CreateWindow("Quellow", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth, FrameHeight,
-                               SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
-    FArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-    FHandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
 
     OmegaScreen1.Width = FrameWidth;
     OmegaScreen1.Height = FrameHeight;
@@ -150,7 +152,7 @@ bool TFormMain::FormCreate() {
 
     OmegaScreen1.FullScreen = false;  // the options' choice is applied on the first logo frame
     OmegaScreen1.SetWindowHandle(FWindow);
-    if (!OmegaScreen1.Initialize()) {
+    if (!FSetup.Headless && !OmegaScreen1.Initialize()) {
         FStartupStopped = true;
         return false;
     }
@@ -201,16 +203,19 @@ bool TFormMain::CreateGameObjects() {
     SplashMirel = std::make_unique<TSplashMirel>();
     SplashMirel->OmgImgList = &OmegaImageList1;
 
-    OpenGameAudio();
+    // Without sound the players exist but hold nothing, so every call stays valid.
+    if (!FSetup.Headless) OpenGameAudio();
     MusicBox = std::make_unique<TMusicBox>();
     MusicBox->SetPath(MusicFolder);
-    MusicBox->InitAudio();
-    MusicBox->LoadTracks();
-    MusicBox->SetVolume(100);
     SFXPlayer = std::make_unique<TSFXPlayer>();
     SFXPlayer->SetPath(SoundsFolder);
-    SFXPlayer->InitAudio();
-    SFXPlayer->LoadAll();
+    if (!FSetup.Headless) {
+        MusicBox->InitAudio();
+        MusicBox->LoadTracks();
+        SFXPlayer->InitAudio();
+        SFXPlayer->LoadAll();
+    }
+    MusicBox->SetVolume(100);
     SFXPlayer->SetVolume(100);
     SetGameSoundPlayer(SFXPlayer.get());
     try {

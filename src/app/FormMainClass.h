@@ -52,6 +52,9 @@ struct TFormMainSetup {
     std::string AppFolder;       // empty: the executable's folder
     bool PresentFrames = true;   // false: frames are drawn and can be read back, but not shown
     bool ShowWindow = true;      // false: the window stays hidden
+    // No window, no graphics, no sound: every frame runs the game's logic and effects
+    // with nothing drawn (bots and simulations; the same seed plays the same game).
+    bool Headless = false;
 };
 
 class TFormMain : public TObject {
@@ -68,6 +71,7 @@ public:
     // The message loop: events, the frame timer and the focus timer, until the form closes.
     int Run();
     bool Closed() const { return FClosed; }
+    bool Headless() const { return FSetup.Headless; }
 
     // One frame (one tick of the frame timer).
     void OmegaTimer1Timer(TObject* Sender);

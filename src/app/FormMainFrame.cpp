@@ -33,7 +33,7 @@ void TFormMain::OmegaTimer1Timer(TObject* /*Sender*/) {
     if (!GameScene) return;
     ++FFramesRun;
     MusicBox->Update();
-    if (!OmegaScreen1.IsReady()) return;
+    if (!OmegaScreen1.IsReady() && !FSetup.Headless) return;
     OmegaScreen1.SetFiltering(false);
     OmegaScreen1.Clear(0, 0, 0, 255);
     OmegaScreen1.BeginFrame();

@@ -47,3 +47,26 @@ TEST(RoundStart, AMissingLevelFileIsReportedAndChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RoundStart, AHeadlessGameRunsTheRoundWithNothingDrawn) {
+    TTestDriverSetup Setup;
+    Setup.Headless = true;
+    TTestDriver Driver(Setup);
+    ASSERT_TRUE(Driver.Start());
+    TFormMain& Form = Driver.Form();
+    EXPECT_EQ(Form.Window(), nullptr);
+    ASSERT_TRUE(Form.StartLevel(1, 2));
+    const int64_t Before = Form.FramesRun();
+    Driver.Step(100);
+    // One more: loading the island's background runs a frame of its own, with or without a screen,
+    // so a headless game keeps the same frame count as a drawn one.
+    EXPECT_EQ(Form.FramesRun() - Before, 101);
+    EXPECT_NE(Form.OmegaImageList1.Find("GameBG2"), nullptr);
+    TPicture Frame;
+    EXPECT_FALSE(Driver.Capture(Frame));
+    EXPECT_TRUE(Driver.Messages().empty());
+}
+
+}  // namespace

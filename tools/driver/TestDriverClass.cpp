@@ -32,6 +32,7 @@ TTestDriver::TTestDriver(TTestDriverSetup Setup) : FSetup(std::move(Setup)) {
     FormSetup.AppFolder = FSetup.AppFolder;
     FormSetup.PresentFrames = FSetup.ShowWindow;
     FormSetup.ShowWindow = FSetup.ShowWindow;
+    FormSetup.Headless = FSetup.Headless;
     FForm = std::make_unique<TFormMain>(FormSetup);
 }
 

@@ -20,6 +20,8 @@ struct TTestDriverSetup {
     std::string UserDataFolder;
     // Show frames in a real window as well (for a person watching).
     bool ShowWindow = false;
+    // Run the game's logic only: no window, no drawing, no sound.
+    bool Headless = false;
 };
 
 class TTestDriver {
