@@ -63,7 +63,7 @@ TEST(RoundStart, AHeadlessGameRunsTheRoundWithNothingDrawn) {
     // One more: loading the island's background runs a frame of its own, with or without a screen,
     // so a headless game keeps the same frame count as a drawn one.
     EXPECT_EQ(Form.FramesRun() - Before, 101);
-    EXPECT_NE(Form.OmegaImageList1.Find("GameBG2"), nullptr);
+    EXPECT_NE(Form.OmegaImageList1.Find("GameBG1"), nullptr);
     TPicture Frame;
     EXPECT_FALSE(Driver.Capture(Frame));
     EXPECT_TRUE(Driver.Messages().empty());
