@@ -54,6 +54,15 @@ bool ParseNoteName(const std::string& Text, int& Midi) {
     return Midi >= 0 && Midi <= 127;
 }
 
+void StripComment(std::string& Line) {
+    for (size_t I = 0; I < Line.size(); ++I) {
+        if (Line[I] == '#' && (I == 0 || std::isspace(static_cast<unsigned char>(Line[I - 1])))) {
+            Line.resize(I);
+            return;
+        }
+    }
+}
+
 uint64_t TRandom::Next() {
     FState ^= FState >> 12;
     FState ^= FState << 25;

@@ -30,6 +30,10 @@ double MidiToFrequency(double Midi);
 // "C4" (middle C, MIDI 60), "F#5", "Bb3", "c-1"; false when Text is not a note name.
 bool ParseNoteName(const std::string& Text, int& Midi);
 
+// Cuts a "#" comment off a source line. A comment's "#" begins a word, so the
+// sharp of a note name ("f#4") stays.
+void StripComment(std::string& Line);
+
 // xorshift64*: the same sequence on every machine for a given seed.
 class TRandom {
 public:

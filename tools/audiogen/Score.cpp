@@ -701,8 +701,7 @@ TScore TScoreReader::Read() {
     std::vector<TToken>* Continue = nullptr;
     while (std::getline(File, Text)) {
         ++Line;
-        const size_t Hash = Text.find('#');
-        if (Hash != std::string::npos) Text.resize(Hash);
+        StripComment(Text);
         std::istringstream Words(Text);
         std::string First;
         if (!(Words >> First)) continue;
@@ -812,7 +811,7 @@ TScore TScoreReader::Read() {
 
 TScore ReadScore(const std::string& FileName) { return TScoreReader(FileName).Read(); }
 
-TStereo RenderScore(const TScore& Score, TGmSynth& Synth) {
+TStereo RenderScore(const TScore& Score, TGmSynth& Synth, bool Finish) {
     Synth.Reset();
     Synth.SetReverb(Score.ReverbRoom, Score.ReverbDamp, Score.ReverbWidth, Score.ReverbLevel);
     Synth.SetChorus(3, Score.ChorusLevel, 0.3, 8.0);
@@ -876,6 +875,7 @@ TStereo RenderScore(const TScore& Score, TGmSynth& Synth) {
         }
         Out = std::move(Loop);
     }
+    if (!Finish) return Out;
     const TLevels Levels = MeasureLevels(Out);
     double Gain = Score.LoudnessDb - Levels.RmsDb;
     Gain = std::min(Gain, -1.0 - Levels.PeakDb);

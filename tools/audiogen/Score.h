@@ -95,7 +95,8 @@ struct TScore {
 TScore ReadScore(const std::string& FileName);
 // Renders the whole track: looped tracks come out exactly one loop long with
 // their ring-out folded into the start, one-shot tracks end once silent.
-TStereo RenderScore(const TScore& Score, TGmSynth& Synth);
+// Without Finish the raw mix comes back, not brought to the track's loudness.
+TStereo RenderScore(const TScore& Score, TGmSynth& Synth, bool Finish = true);
 // Notes that clash with the chord under them (a semitone off a chord tone on a
 // strong beat or held long), for the composer's eye.
 std::vector<std::string> HarmonyReport(const TScore& Score);

@@ -272,8 +272,7 @@ TSoundRecipe ReadSoundRecipe(const std::string& FileName) {
     int Line = 0;
     while (std::getline(File, Text)) {
         ++Line;
-        const size_t Hash = Text.find('#');
-        if (Hash != std::string::npos) Text.resize(Hash);
+        StripComment(Text);
         std::istringstream Words(Text);
         std::string Command;
         if (!(Words >> Command)) continue;

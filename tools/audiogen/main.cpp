@@ -6,7 +6,8 @@
 //
 // Options: --only <name> makes one file; --wav <folder> also writes WAV copies
 // to listen to; --harmony lists melody notes that clash with their chords;
-// --quiet prints no level report.
+// --stems reports each instrument's level within its track; --quiet prints no
+// level report.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -30,6 +31,7 @@ namespace {
 struct TOptions {
     std::string Mode, Sources, Output, SoundFont, Only, WavFolder;
     bool Harmony = false;
+    bool Stems = false;
     bool Quiet = false;
 };
 
@@ -74,6 +76,29 @@ void MakeSounds(const TOptions& Options) {
     if (Options.Only.empty()) RemoveStaleOutputs(Options.Output, Recipes);
 }
 
+// Levels roughly as heard: the ear makes little of the lowest octaves.
+TLevels HeardLevels(TStereo Buffer) {
+    Highpass(Buffer, 150.0);
+    Highpass(Buffer, 150.0);
+    return MeasureLevels(Buffer);
+}
+
+// Each instrument alone against the whole mix, to balance the parts.
+void ReportStems(const TOptions& Options, const TScore& Score) {
+    TGmSynth Synth(Options.SoundFont);
+    const double MixDb = HeardLevels(RenderScore(Score, Synth, false)).RmsDb;
+    std::set<int> Channels;
+    for (const TScoreInstrument& I : Score.Instruments) {
+        if (!Channels.insert(I.Channel).second) continue;
+        TScore Solo = Score;
+        std::erase_if(Solo.Notes, [&](const TTimedNote& N) { return N.Channel != I.Channel; });
+        TGmSynth SoloSynth(Options.SoundFont);
+        const TLevels Levels = HeardLevels(RenderScore(Solo, SoloSynth, false));
+        std::printf("  %-14s %-10s %6.1f dB against the mix (loudest %6.1f)\n", Score.Name.c_str(), I.Name.c_str(),
+                    Levels.RmsDb - MixDb, Levels.LoudestDb - MixDb);
+    }
+}
+
 void MakeMusic(const TOptions& Options) {
     const std::vector<fs::path> Scores = SourceFiles(Options.Sources, ".score");
     if (Scores.empty()) throw std::runtime_error(Options.Sources + ": no .score files");
@@ -84,6 +109,7 @@ void MakeMusic(const TOptions& Options) {
         if (Options.Harmony) {
             for (const std::string& Line : HarmonyReport(Parsed.back())) std::printf("%s\n", Line.c_str());
         }
+        if (Options.Stems) ReportStems(Options, Parsed.back());
     }
     // Two workers. Every track gets a synthesiser of its own: the effects' inner
     // state (modulation phases, echoes) would otherwise carry from one track into
@@ -121,12 +147,13 @@ TOptions ReadOptions(int Argc, char** Argv) {
         throw std::runtime_error("usage: quellow_audiogen sounds|music <sources> <output> <SoundFont> "
                                  "[--only name] [--wav folder] [--harmony] [--quiet]");
     }
-    TOptions Options{Argv[1], Argv[2], Argv[3], Argv[4], "", "", false, false};
+    TOptions Options{Argv[1], Argv[2], Argv[3], Argv[4], "", "", false, false, false};
     for (int I = 5; I < Argc; ++I) {
         const std::string Arg = Argv[I];
         if (Arg == "--only" && I + 1 < Argc) Options.Only = Argv[++I];
         else if (Arg == "--wav" && I + 1 < Argc) Options.WavFolder = Argv[++I];
         else if (Arg == "--harmony") Options.Harmony = true;
+        else if (Arg == "--stems") Options.Stems = true;
         else if (Arg == "--quiet") Options.Quiet = true;
         else throw std::runtime_error("unknown option " + Arg);
     }
