@@ -873,6 +873,11 @@ TStereo RenderScore(const TScore& Score, TGmSynth& Synth, bool Finish) {
             Loop.L[(I - LoopFrames) % LoopFrames] += Out.L[I];
             Loop.R[(I - LoopFrames) % LoopFrames] += Out.R[I];
         }
+        // The file starts a moment before the first downbeat, so that the wrap
+        // falls between notes: the encoder is least exact at a file's two ends.
+        const size_t LeadIn = std::min<size_t>(SampleRate / 50, LoopFrames / 2);
+        std::rotate(Loop.L.begin(), Loop.L.end() - static_cast<std::ptrdiff_t>(LeadIn), Loop.L.end());
+        std::rotate(Loop.R.begin(), Loop.R.end() - static_cast<std::ptrdiff_t>(LeadIn), Loop.R.end());
         Out = std::move(Loop);
     }
     if (!Finish) return Out;
