@@ -854,6 +854,9 @@ TStereo RenderScore(const TScore& Score, TGmSynth& Synth, bool Finish) {
     const size_t LoopFrames = FrameOf(Score.Length);
     const size_t TailFrames = FrameOf(Score.Tail);
     TStereo Out;
+    const size_t Expected = std::max(LoopFrames, Events.empty() ? 0 : Events.back().Frame) + TailFrames;
+    Out.L.reserve(Expected);
+    Out.R.reserve(Expected);
     for (const TEvent& E : Events) {
         if (E.Frame > Out.Frames()) Synth.Render(Out, E.Frame - Out.Frames());
         if (E.Order == 0) Synth.NoteOff(E.Channel, E.A);
