@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "BoardGroupsClass.h"
+
+namespace {
+
+using TTileSet = std::set<std::pair<int, int>>;
+
+// A board drawn row by row (y = 1 first): '1'-'3' closed lockers of that kind,
+// 'a'-'f' opened fruits of colour 1-6, '.' outside the shape. Short rows and
+// missing rows are filled with unused positions.
+TBoardData Drawn(const std::vector<std::string>& Rows) {
+    TBoardData Board;
+    for (int32_t X = 1; X <= 10; ++X)
+        for (int32_t Y = 1; Y <= 10; ++Y) Board.At(X, Y).Kind = okUnused;
+    for (size_t Row = 0; Row < Rows.size(); ++Row) {
+        for (size_t Col = 0; Col < Rows[Row].size(); ++Col) {
+            const char C = Rows[Row][Col];
+            TBoardTile& Tile = Board.At(static_cast<int32_t>(Col) + 1, static_cast<int32_t>(Row) + 1);
+            if (C >= '1' && C <= '3') {
+                Tile.Kind = okLocker;
+                Tile.LockerKind = static_cast<uint8_t>(C - '0');
+            } else if (C >= 'a' && C <= 'f') {
+                Tile.Kind = okFruit;
+                Tile.Content = static_cast<uint8_t>(C - 'a' + 1);
+            }
+        }
+    }
+    return Board;
+}
+
+TTileSet Tiles(const TSimpleObjectArray& Mask) {
+    TTileSet Result;
+    for (int32_t X = 1; X <= 10; ++X)
+        for (int32_t Y = 1; Y <= 10; ++Y)
+            if (Mask.At(X, Y)) Result.insert({X, Y});
+    return Result;
+}
+
+// The checked tutorial board of the first level (kinds by row, y = 1 first).
+const std::vector<std::string> TutorialRows = {
+    "2123231232", "3211232321", "1322321212", "3133232331", "1212321123",
+    "2123232211", "2332321332", "1213123221", "3313131313", "1232213213",
+};
+
+TEST(BoardGroups, ConnectedShapesOfThreeOrMoreMatch) {
+    const struct {
+        const char* Name;
+        std::vector<std::string> Rows;
+        TTileSet Expected;
+    } Cases[] = {
+        {"line of three", {"aaa"}, {{1, 1}, {2, 1}, {3, 1}}},
+        {"two only", {"aa"}, {}},
+        {"diagonal does not touch", {"a.", ".a", "..a"}, {}},
+        {"L shape", {"aa", ".a"}, {{1, 1}, {2, 1}, {2, 2}}},
+        {"square", {"aa", "aa"}, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}},
+        {"long snake taken whole", {"aab", "bab", "aaa"}, {{1, 1}, {2, 1}, {2, 2}, {1, 3}, {2, 3}, {3, 3}}},
+        {"two separate groups", {"aaab", "bbbb", "aaaa"}, {{1, 1}, {2, 1}, {3, 1}, {1, 3}, {2, 3}, {3, 3}, {4, 3}}},
+        {"other colour breaks the line", {"aabaa"}, {}},
+    };
+    for (const auto& C : Cases) {
+        EXPECT_EQ(Tiles(FindGroups(Drawn(C.Rows), okFruit, 1)), C.Expected) << C.Name;
+    }
+}
+
+TEST(BoardGroups, LockersGroupByKindAndNeverWithOpenedTiles) {
+    const TBoardData Board = Drawn({"11a", "2a1", "222"});
+    EXPECT_EQ(Tiles(FindGroups(Board, okLocker, 1)), TTileSet{});
+    EXPECT_EQ(Tiles(FindGroups(Board, okLocker, 2)), (TTileSet{{1, 2}, {1, 3}, {2, 3}, {3, 3}}));
+    EXPECT_EQ(Tiles(FindGroups(Board, okFruit, 1)), TTileSet{}) << "a locker of kind 1 is no fruit of colour 1";
+}
+
+TEST(BoardGroups, EatenFruitNeverMatchesButAFruitBeingEatenDoes) {
+    TBoardData Board = Drawn({"aaa"});
+    Board.At(2, 1).WormState = WormStateEating;
+    EXPECT_EQ(Tiles(FindGroups(Board, okFruit, 1)).size(), 3u);
+    Board.At(2, 1).WormState = WormStateEaten;
+    EXPECT_TRUE(Tiles(FindGroups(Board, okFruit, 1)).empty());
+}
+
+TEST(BoardGroups, BusyTilesTakeNoPartButLinkTheirNeighbours) {
+    TBoardData Board = Drawn({"aaa"});
+    TTileStatusArray Statuses;
+    Statuses.At(3, 1) = tsFalling;
+    EXPECT_TRUE(Tiles(FindGroups(Board, Statuses, okFruit, 1)).empty());
+
+    // Three fruits that do not touch each other, all next to a busy fruit of their colour.
+    Board = Drawn({"....", "..a.", ".aaa"});
+    Statuses = {};
+    Statuses.At(3, 3) = tsSwapping;
+    EXPECT_EQ(Tiles(FindGroups(Board, Statuses, okFruit, 1)), (TTileSet{{3, 2}, {2, 3}, {4, 3}}));
+
+    // Searching from a busy tile stops as soon as the visited count reaches the region's
+    // size, so which neighbour comes first in board order decides. Left: a lone fruit
+    // is visited first and the search ends with two tiles. Mirrored: the pair is visited
+    // first and all three are found.
+    Statuses = {};
+    Statuses.At(4, 2) = tsOpening;
+    Board = Drawn({"", "..aaaa"});
+    EXPECT_TRUE(Tiles(FindGroups(Board, Statuses, okFruit, 1)).empty());
+    Board = Drawn({"", ".aaaa"});
+    EXPECT_EQ(Tiles(FindGroups(Board, Statuses, okFruit, 1)), (TTileSet{{2, 2}, {3, 2}, {5, 2}}));
+}
+
+TEST(BoardGroups, AnyGroupLooksAtTheColoursInPlayOnly) {
+    const TBoardData Board = Drawn({"eee"});
+    EXPECT_FALSE(AnyGroup(Board, 4));
+    EXPECT_TRUE(AnyGroup(Board, 5));
+    EXPECT_TRUE(AnyGroup(Drawn({"3", "3", "3"}), 1));
+}
+
+TEST(BoardGroups, WhichPairsMayBeOfferedAsAHint) {
+    TBoardData Board = Drawn({"11ab", "1.ab"});
+    Board.At(4, 2).Content = ccHammer;
+    EXPECT_TRUE(CanSwapForHint(Board, {1, 1}, {2, 1}));
+    EXPECT_TRUE(CanSwapForHint(Board, {3, 1}, {4, 1}));
+    EXPECT_FALSE(CanSwapForHint(Board, {2, 1}, {3, 1})) << "a locker and an opened tile";
+    EXPECT_FALSE(CanSwapForHint(Board, {1, 2}, {2, 2})) << "outside the shape";
+    EXPECT_FALSE(CanSwapForHint(Board, {3, 2}, {4, 2})) << "a hammer";
+    EXPECT_FALSE(CanSwapForHint(Board, {1, 1}, {0, 1})) << "off the board";
+    Board.At(2, 1).Web = true;
+    EXPECT_FALSE(CanSwapForHint(Board, {1, 1}, {2, 1})) << "webbed";
+    Board.At(4, 2).Content = ccMagicKey;
+    EXPECT_TRUE(CanSwapForHint(Board, {3, 2}, {4, 2})) << "tools may be swapped";
+}
+
+TEST(BoardGroups, MoveSearchWalksRowByRowFromTheTileAfterItsStart) {
+    // Kind-1 lockers at (1,1), (2,1), (4,1) and (3,2): bringing a 1 into (3,1) opens them.
+    const TBoardData Board = Drawn({"1121", "2212", "3313"});
+    const TTileStatusArray Statuses = TTileStatusArray::ForBoard(Board);
+    const struct {
+        TPoint Start, Tile1, Tile2;
+    } Cases[] = {
+        {{1, 1}, {2, 1}, {3, 1}},   // (2,1) is examined first; left gives nothing, right matches
+        {{2, 1}, {3, 1}, {2, 1}},   // (3,1) first; its left neighbour comes before the others
+        {{3, 1}, {4, 1}, {3, 1}},
+        {{10, 10}, {2, 1}, {3, 1}},  // wraps round to (1,1), which has no move
+    };
+    for (const auto& C : Cases) {
+        THintTilesPos Move;
+        ASSERT_TRUE(FindMoveFrom(Board, Statuses, C.Start, Move)) << C.Start.X << "," << C.Start.Y;
+        EXPECT_EQ(Move, (THintTilesPos{C.Tile1, C.Tile2})) << C.Start.X << "," << C.Start.Y;
+        EXPECT_TRUE(SwapMakesMatch(Board, Statuses, Move.Tile1Pos, Move.Tile2Pos));
+    }
+    THintTilesPos Move;
+    const TBoardData Stuck = Drawn({"123", "231", "312"});
+    EXPECT_FALSE(FindMoveFrom(Stuck, TTileStatusArray::ForBoard(Stuck), {2, 2}, Move));
+}
+
+TEST(BoardGroups, TutorialBoardOpensExactlyTheTwoPlannedGroups) {
+    TBoardData Board = Drawn(TutorialRows);
+    EXPECT_FALSE(AnyGroup(Board, 0));
+    SwapWholeTiles(Board, {5, 4}, {5, 5});
+    TSimpleObjectArray Opened;
+    for (int32_t Key = 1; Key <= 3; ++Key) Opened.Include(FindGroups(Board, okLocker, Key));
+    const TTileSet GroupA{{3, 4}, {4, 4}, {5, 4}, {6, 4}, {5, 3}};
+    const TTileSet GroupB{{4, 5}, {5, 5}, {6, 5}, {5, 6}};
+    TTileSet Both = GroupA;
+    Both.insert(GroupB.begin(), GroupB.end());
+    EXPECT_EQ(Tiles(Opened), Both);
+}
+
+}  // namespace
