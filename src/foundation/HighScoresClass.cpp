@@ -40,6 +40,8 @@ bool THighScores::Save() const {
 }
 
 int THighScores::Offer(const std::string& Name, int32_t Score) {
+    // A score without a name (no player yet) has no place in the table.
+    if (Name.empty()) return 0;
     std::string Upper = UpperCaseAscii(Name);
     if (Upper.size() > HighScoreNameCapacity) Upper.resize(HighScoreNameCapacity);
     auto Table = FEntries;

@@ -41,7 +41,8 @@ public:
 
     // Enters the player's score if it earns a place: a name already in the table
     // (compared ignoring case) keeps only its better score; an equal score ranks
-    // below the one already there. Returns the place taken (1 to 5), 0 for none.
+    // below the one already there. An empty name is not entered. Returns the
+    // place taken (1 to 5), 0 for none.
     int Offer(const std::string& Name, int32_t Score);
 
     // Place 1 to 5 (values outside are taken as the nearest place).

@@ -79,7 +79,8 @@ int CreateTemporary(const TSplitName& Target, std::string& TempName) {
     for (int Attempt = 0; Attempt < 100; ++Attempt) {
         char Unique[48];
         std::snprintf(Unique, sizeof(Unique), ".%ld-%u", static_cast<long>(::getpid()), Counter++);
-        TempName = Target.Folder + "/." + Target.Leaf + Unique + TemporarySuffix;
+        // A shortened name keeps the temporary's name within the system's limit.
+        TempName = Target.Folder + "/." + Target.Leaf.substr(0, 100) + Unique + TemporarySuffix;
         // 0666 lets the user's umask decide, as for any file the user creates.
         const int Fd = ::open(TempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (Fd >= 0 || errno != EEXIST) return Fd;

@@ -68,6 +68,7 @@ TEST(HighScores, OfferRules) {
         {"eve", 2500, 4, "ANN 5000|CID 4000|DOT 3000|EVE 2500|FAY 1000|"},
         // Only a to z are upper-cased.
         {"zo\xEB", 1500, 5, "ANN 5000|CID 4000|DOT 3000|EVE 2000|ZO\xEB 1500|"},
+        {"", 9999, 0, "ANN 5000|CID 4000|DOT 3000|EVE 2000|FAY 1000|"},
     };
     for (const auto& C : Cases) {
         THighScores Table = TableOf(Full);

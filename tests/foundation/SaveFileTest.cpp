@@ -39,6 +39,10 @@ TEST_F(SaveFile, ReplacesTheWholeFileAndLeavesNothingBehind) {
     ASSERT_TRUE(WriteSaveFile(Name, {}));
     EXPECT_EQ(ReadWholeFile(Name), "");
     EXPECT_EQ(FolderEntries(SaveFolder), std::vector<std::string>{"Names.dat"});
+    // A name near the system's limit still leaves room for its temporary file.
+    const std::string Long = SaveFolder + std::string(250, 'L') + ".sav";
+    EXPECT_TRUE(WriteSaveFile(Long, AsBytes("long")));
+    EXPECT_EQ(ReadWholeFile(Long), "long");
     EXPECT_TRUE(Messages.Messages().empty());
 }
 

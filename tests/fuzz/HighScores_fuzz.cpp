@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         const bool WasOrdered = WellOrdered(Table);
         const int Place = Table.Offer(Name, Score);
         FUZZ_CHECK(Place >= 0 && Place <= HighScorePlaceCount);
+        if (Name.empty()) FUZZ_CHECK(Place == 0);
         if (Place) {
             FUZZ_CHECK(Table.Entry(Place).Score == Score);
             FUZZ_CHECK(Table.Entry(Place).Name == UpperCaseAscii(Name).substr(0, HighScoreNameCapacity));
