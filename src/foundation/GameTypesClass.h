@@ -79,6 +79,9 @@ enum TGameFontKind : uint8_t { fkAirstripComment, fkAirstripNormal, fkComic, fkB
 enum TSettingLoaderLanguage : uint8_t { laUS, laDE, laES, laFR, laIT, laNL, laBR, laSE };
 constexpr int SettingLoaderLanguageCount = 8;
 
+// Mouse buttons as the game's handlers receive them.
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+
 // Set of flower indexes (bit n = flower n, 0..255).
 class TFlowerIdxSet {
 public:

@@ -1,0 +1,263 @@
+// Start-up, object creation and closing of the main form.
+#include "FormMainClass.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "ApplicationClass.h"
+#include "AudioMixerClass.h"
+#include "DrawRoutinesClass.h"
+#include "FoldersClass.h"
+#include "GeneralRoutinesClass.h"
+#include "MessageBoxClass.h"
+#include "SaveFolderClass.h"
+#include "Win1252Class.h"
+
+TFormMain* FormMain = nullptr;
+
+namespace {
+constexpr int32_t FrameWidth = 800;
+constexpr int32_t FrameHeight = 600;
+
+// Creates a folder and any missing parents; true when it exists afterwards.
+bool CreateFolderPath(const std::string& Folder) {
+    std::error_code Error;
+    std::filesystem::create_directories(Folder, Error);
+    return FolderExists(Folder);
+}
+
+int32_t CountMainImageFiles(const std::string& Folder) {
+    int32_t Count = 0;
+    std::error_code Error;
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder, Error)) {
+        if (!Entry.is_regular_file(Error)) continue;
+        const std::string Extension = Entry.path().extension().string();
+        if (Extension == ".jpg" || Extension == ".png") ++Count;
+    }
+    return Count;
+}
+}  // namespace
+
+TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
+    FormMain = this;
+    ResetApplicationTerminate();
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        std::fprintf(stderr, "Quellow: cannot start the video system: %s\n", SDL_GetError());
+    }
+    // The window: 800 by 600, not resizable, centred when first shown.
+    FWindow = SDL_CreateWindow("Quellow", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth, FrameHeight,
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+    FArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    FHandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+
+    OmegaScreen1.Width = FrameWidth;
+    OmegaScreen1.Height = FrameHeight;
+    OmegaScreen1.bpp = 32;
+    OmegaScreen1.ZBuffer = false;
+    OmegaScreen1.PresentToWindow = FSetup.PresentFrames;
+    OmegaImageList1.OmegaScreen = &OmegaScreen1;
+    SetGameImageList(&OmegaImageList1);
+
+    OmegaTimer1.SetEnabled(false);
+    OmegaTimer1.SetTargetFPS(33);
+    OmegaTimer1.SetMinFPS(10);
+    OmegaTimer1.SetMaxFPS(0);
+    OmegaTimer1.FPSWarningFrames = 10;
+    OmegaTimer1.SetLossyMode(false);
+    OmegaTimer1.OnTimer = [this](TObject* Sender) { OmegaTimer1Timer(Sender); };
+}
+
+TFormMain::~TFormMain() {
+    // Game objects go first: they may still hold images of the list.
+    CompanyLogos.reset();
+    LoadedImageList.reset();
+    SceneTransition.reset();
+    SetGameSoundPlayer(nullptr);
+    SFXPlayer.reset();
+    MusicBox.reset();
+    TextStrings.reset();
+    SplashMirel.reset();
+    SplashLogo.reset();
+    LoadingBar.reset();
+    GameScene.reset();
+    SpriteTileCount.reset();
+    SettingLoader.reset();
+    CloseGameAudio();
+    OmegaImageList1.Clear();
+    OmegaScreen1.Finalize();
+    if (FArrowCursor) SDL_FreeCursor(FArrowCursor);
+    if (FHandCursor) SDL_FreeCursor(FHandCursor);
+    if (FWindow) SDL_DestroyWindow(FWindow);
+    SetGameImageList(nullptr);
+    if (FormMain == this) FormMain = nullptr;
+}
+
+bool TFormMain::FindFolders() {
+    std::string Folder = FSetup.AppFolder.empty() ? ExecutableFolder() : FSetup.AppFolder;
+    if (Folder.empty() || chdir(Folder.c_str()) != 0) {
+        ShowMessageBox("Please reinstall the game to a folder that this system can open.  "
+                       "This game cannot run from its current folder.  Thank you.",
+                       "Error", TMessageBoxIcon::Error);
+        RequestApplicationTerminate();
+    }
+    SetAppFolder(Folder);
+
+    // The application-data folder wins; the documents folder is the fallback.
+    UserDataFolder = FindApplicationDataFolder();
+    if (UserDataFolder.empty()) UserDataFolder = FindDocumentsFolder();
+    if (UserDataFolder.empty()) {
+        ShowMessageBox("Error: could not access game save folder.", "Error", TMessageBoxIcon::Error);
+        return false;
+    }
+    SaveFolder = UserDataFolder + "/Quellow/";
+    return true;
+}
+
+void TFormMain::CreateSaveFolders() {
+    if (!FolderExists(UserDataFolder) && !CreateFolderPath(UserDataFolder)) {
+        ShowMessageBox("Error: could not create game save folder. (#1)", "Error", TMessageBoxIcon::Error);
+    }
+    if (!FolderExists(SaveFolder) && !EnsureFolder(SaveFolder)) {
+        ShowMessageBox("Error: could not create game save folder. (#2)", "Error", TMessageBoxIcon::Error);
+    }
+    SaveFolder = ChooseSaveFolder(SaveFolder);
+}
+
+bool TFormMain::FormCreate() {
+    if (!FindFolders()) {
+        // Without a save folder nothing can be kept: the game ends here.
+        FStartupStopped = true;
+        RequestApplicationTerminate();
+        return false;
+    }
+    CreateSaveFolders();
+
+    FResumeOnActivate = true;
+    FMinimisePending = false;
+    FStartupFullScreenDone = false;
+    FMainImagesLoaded = false;
+    FSplashFrameCounter = 0;
+    FNoPlayerYet = false;
+    FPlayerLoaded = false;
+
+    OmegaScreen1.FullScreen = false;  // the options' choice is applied on the first logo frame
+    OmegaScreen1.SetWindowHandle(FWindow);
+    if (!OmegaScreen1.Initialize()) {
+        FStartupStopped = true;
+        return false;
+    }
+
+    try {
+        SettingLoader = std::make_unique<TSettingLoader>(TextsFolder + "_settings.txt");
+    } catch (const ESettingLoaderError& Error) {
+        ShowMessageBox(Error.what(), "Error", TMessageBoxIcon::Error);
+        FStartupStopped = true;
+        RequestApplicationTerminate();
+        return false;
+    }
+    GameLanguage = SettingLoader->Language();
+    OmegaFont_Size8.OmegaScreen = &OmegaScreen1;
+    OmegaFont_Size10.OmegaScreen = &OmegaScreen1;
+    OmegaFont_Size18.OmegaScreen = &OmegaScreen1;
+    OmegaFont_Size8.SetupFont("Arial", SettingLoader->SmallFontSize(), false);
+    OmegaFont_Size10.SetupFont("Arial", SettingLoader->MediumFontSize(), false);
+    OmegaFont_Size18.SetupFont("Arial", SettingLoader->LargeFontSize(), true);
+
+    SpriteTileCount = std::make_unique<TSpriteTileCount>();
+
+    LoadAllJpegs(icLogo);
+    LoadAllJpegs(icStory);
+    LoadAllPngs(icStory);
+
+    if (!CreateGameObjects()) {
+        FStartupStopped = true;
+        RequestApplicationTerminate();
+        return false;
+    }
+
+    ApplyVolumes();
+    GameScene->SetValue(gsCompanyLogos);
+    return true;
+}
+
+bool TFormMain::CreateGameObjects() {
+    GameScene = std::make_unique<TGameScene>();
+    GameScene->OnChanged = [this](TObject* Sender, TGameSceneValues Old, TGameSceneValues New) {
+        GameSceneChanged(Sender, Old, New);
+    };
+    LoadingBar = std::make_unique<TLoadingBar>();
+    LoadingBar->OmgImgList = &OmegaImageList1;
+    LoadingBar->ImageCountToLoad = CountMainImageFiles(ImagesFolder) + 1;
+    SplashLogo = std::make_unique<TSplashLogo>();
+    SplashLogo->OmgImgList = &OmegaImageList1;
+    SplashMirel = std::make_unique<TSplashMirel>();
+    SplashMirel->OmgImgList = &OmegaImageList1;
+
+    OpenGameAudio();
+    MusicBox = std::make_unique<TMusicBox>();
+    MusicBox->SetPath(MusicFolder);
+    MusicBox->InitAudio();
+    MusicBox->LoadTracks();
+    MusicBox->SetVolume(100);
+    SFXPlayer = std::make_unique<TSFXPlayer>();
+    SFXPlayer->SetPath(SoundsFolder);
+    SFXPlayer->InitAudio();
+    SFXPlayer->LoadAll();
+    SFXPlayer->SetVolume(100);
+    SetGameSoundPlayer(SFXPlayer.get());
+    try {
+        TextStrings = std::make_unique<TTextStrings>(TextsFolder);
+    } catch (const ETextFileError& Error) {
+        ShowMessageBox(Error.what(), "Error", TMessageBoxIcon::Error);
+        return false;
+    }
+    const std::string Caption = Win1252ToUtf8(TextStrings->WindowCaption());
+    if (FWindow && !Caption.empty()) SDL_SetWindowTitle(FWindow, Caption.c_str());
+    FDefaultPlayerName = TextStrings->DefaultPlayerName();
+
+    SceneTransition = std::make_unique<TSceneTransition>();
+    SceneTransition->OmgImgList = &OmegaImageList1;
+    SceneTransition->OnStartToSwitch = [this](TObject* Sender, TGameSceneValues Old, TGameSceneValues New) {
+        TransitionStartToSwitch(Sender, Old, New);
+    };
+    SceneTransition->OnSceneSwitch = [this](TObject* Sender, TGameSceneValues New) {
+        TransitionSceneSwitch(Sender, New);
+    };
+    LoadedImageList = std::make_unique<TLoadedImageList>();
+    CompanyLogos = std::make_unique<TCompanyLogos>();
+    CompanyLogos->OmgImgList = &OmegaImageList1;
+    CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
+    return true;
+}
+
+// After the main image set is in memory, every object that caches image sizes reads them.
+void TFormMain::InitMainImages() {}
+
+void TFormMain::ApplyVolumes() {
+    if (SFXPlayer) SFXPlayer->SetVolume(FOptions.SoundOn ? FOptions.SoundVolume : 0);
+    if (MusicBox) MusicBox->SetVolume(FOptions.MusicOn ? FOptions.MusicVolume : 0);
+}
+
+void TFormMain::SilenceAudio() {
+    if (MusicBox) {
+        MusicBox->SetVolume(0);
+        MusicBox->Update();
+    }
+    if (SFXPlayer) SFXPlayer->SetVolume(0);
+}
+
+bool TFormMain::FormCloseQuery() {
+    // A running round asks first; everywhere else the window closes at once.
+    return true;
+}
+
+void TFormMain::FormClose() {
+    if (MusicBox) MusicBox->StopAll();
+    if (SFXPlayer) SFXPlayer->StopAll();
+    OmegaTimer1.SetEnabled(false);
+    FClosed = true;
+}

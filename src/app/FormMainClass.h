@@ -1,0 +1,232 @@
+// The main form owns every game object for the whole run: the window, the
+// sprite layer, the scene holder and transition, the widgets, the board and
+// its effects, the players and the audio. It starts the game, runs one frame
+// per tick of the frame timer, routes mouse and keys to the current scene,
+// switches between window and full screen, reacts to losing the focus, and
+// closes the game.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AnimDataClass.h"
+#include "CompanyLogosClass.h"
+#include "FrameCursorClass.h"
+#include "GameSceneClass.h"
+#include "GameTypesClass.h"
+#include "LoadedImageListClass.h"
+#include "LoadingBarClass.h"
+#include "MusicBoxClass.h"
+#include "OmegaFontClass.h"
+#include "OmegaImageListClass.h"
+#include "OmegaScreenClass.h"
+#include "OmegaTimerClass.h"
+#include "SFXPlayerClass.h"
+#include "SettingLoaderClass.h"
+#include "SceneTransitionClass.h"
+#include "SplashLogoClass.h"
+#include "SplashMirelClass.h"
+#include "SpriteTileCountClass.h"
+#include "TextStringsClass.h"
+
+// The folders the image loader reads, by category.
+enum TImageCategory : uint8_t {
+    icLogo, icSplash, icMain, icStory, icSaveFolder, icStoryScene, icTrophy, icMirelIsland, icMonster, icMenu,
+    icBonusStage
+};
+
+
+// How the form is run: the game takes its defaults; the test driver and tools
+// point it at a data folder and keep frames off the screen.
+struct TFormMainSetup {
+    std::string AppFolder;       // empty: the executable's folder
+    bool PresentFrames = true;   // false: frames are drawn and can be read back, but not shown
+    bool ShowWindow = true;      // false: the window stays hidden
+};
+
+class TFormMain : public TObject {
+public:
+    explicit TFormMain(TFormMainSetup Setup = {});
+    ~TFormMain() override;
+    TFormMain(const TFormMain&) = delete;
+    TFormMain& operator=(const TFormMain&) = delete;
+
+    // Start-up: false when it had to stop (the reason was shown to the player).
+    bool FormCreate();
+    // The window appears and frames start.
+    void FormShow();
+    // The message loop: events, the frame timer and the focus timer, until the form closes.
+    int Run();
+    bool Closed() const { return FClosed; }
+
+    // One frame (one tick of the frame timer).
+    void OmegaTimer1Timer(TObject* Sender);
+
+    // Input, in frame pixels (0..799, 0..599) whatever the window's size.
+    void FormMouseMove(int32_t X, int32_t Y);
+    void FormMouseDown(TMouseButton Button, int32_t X, int32_t Y);
+    void FormMouseUp(int32_t X, int32_t Y);
+    // A typed character (Windows-1252), or 8 (Backspace), 13 (Enter), 27 (Escape).
+    void FormKeyPress(char Key);
+    // Any window event: translated and routed as the game's input, focus and close handling.
+    void HandleEvent(const SDL_Event& Event);
+
+    // Closing: the query may refuse (a round asks first); FormClose saves and stops.
+    bool FormCloseQuery();
+    void FormClose();
+
+    // Window or full screen; Store writes the result into the options.
+    void SetFullScreen(bool Want, bool Store);
+    bool FullScreen() const { return OmegaScreen1.FullScreen; }
+
+    // Focus hooks and the one-shot timer that drops a deactivated full-screen game to a window.
+    void ApplicationDeactivate();
+    void ApplicationActivate();
+    void ApplicationRestore();
+    void Timer1Timer();
+    bool Timer1Enabled() const { return FTimer1Enabled; }
+
+    // The image loader.
+    void LoadAllJpegs(TImageCategory Category, int32_t SceneNumber = 0);
+    void LoadAllPngs(TImageCategory Category);
+    bool LoadImageFile(TImageCategory Category, const std::string& FileName, int32_t SceneNumber, bool LateLoad,
+                       bool IsJpeg);
+    // Draws a large background, loading it first when it is not in memory yet.
+    void DrawLateLoadImage(const std::string& Name, int32_t X, int32_t Y, bool IsJpeg);
+    void UnloadImage(const std::string& Name);
+    void UnloadImageGroup(int32_t Group);
+    std::string CategoryFolder(TImageCategory Category, int32_t SceneNumber) const;
+
+    TGameSceneValues Scene() const { return GameScene ? GameScene->Value() : gsCompanyLogos; }
+    // Goes to NewScene behind the closing and opening iris.
+    void StartTransition(TGameSceneValues NewScene);
+
+    // Routing between scenes.
+    TGameSceneValues OverlayBackgroundScene = gsMainGame;  // under the in-game menu, options and their credits
+    TGameSceneValues TrophyBackgroundScene = gsMainGame;   // under a trophy announcement, and returned to
+    TGameSceneValues CreditsOrigin = gsOptions;
+    TGameSceneValues TrophiesReturnScene = gsMenu;
+    TGameSceneValues HelpReturn = gsMenu;
+    std::string LoadedPlayerName;       // the player whose progress is in memory
+    bool MenuImagesToFree = false;      // set when the menu is left for the map or the story
+    int32_t ConfirmKind = 0;            // the question on screen in gsConfirmWindow
+    int32_t StorySceneNumber = 1;       // the story chapter shown in gsStory
+    bool MainImagesLoaded() const { return FMainImagesLoaded; }
+    bool NoPlayerYet() const { return FNoPlayerYet; }
+    // Every frame run so far, including the nested frames of the main load.
+    int64_t FramesRun() const { return FFramesRun; }
+    SDL_Window* Window() const { return FWindow; }
+
+    // The sprite layer, made with the form.
+    TOmegaScreen OmegaScreen1;
+    TOmegaTimer OmegaTimer1;
+    TOmegaImageList OmegaImageList1;
+    TOmegaFont OmegaFont_Size8;
+    TOmegaFont OmegaFont_Size10;
+    TOmegaFont OmegaFont_Size18;
+
+    // Game objects, made in start-up order by FormCreate.
+    std::unique_ptr<TSettingLoader> SettingLoader;
+    std::unique_ptr<TSpriteTileCount> SpriteTileCount;
+    std::unique_ptr<TGameScene> GameScene;
+    std::unique_ptr<TLoadingBar> LoadingBar;
+    std::unique_ptr<TSplashLogo> SplashLogo;
+    std::unique_ptr<TSplashMirel> SplashMirel;
+    std::unique_ptr<TMusicBox> MusicBox;
+    std::unique_ptr<TSFXPlayer> SFXPlayer;
+    std::unique_ptr<TTextStrings> TextStrings;
+    std::unique_ptr<TSceneTransition> SceneTransition;
+    std::unique_ptr<TLoadedImageList> LoadedImageList;
+    std::unique_ptr<TCompanyLogos> CompanyLogos;
+
+private:
+    // Start-up steps.
+    bool FindFolders();
+    void CreateSaveFolders();
+    bool CreateGameObjects();
+    void InitMainImages();
+
+    // Scenes: the change handler and one frame routine plus mouse handlers per scene.
+    void GameSceneChanged(TObject* Sender, TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void SceneExitActions(TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void TransitionStartToSwitch(TObject* Sender, TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void TransitionSceneSwitch(TObject* Sender, TGameSceneValues NewScene);
+    void SceneFrame(TGameSceneValues Scene);
+    void SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y);
+    void SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int32_t X, int32_t Y);
+    void SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y);
+    void FrameCompanyLogos();
+    void FrameSplash();
+    void FrameMenu();
+    void FramePlayerSelect();
+    void FrameStory();
+    void FrameMap();
+    void FrameMainGame();
+    void FrameBonusStage();
+    void FrameInGameMenu();
+    void FrameOptions();
+    void FrameTrophies();
+    void FrameHighScores();
+    void FrameHelp();
+    void FrameLevelSel();
+    void FrameObjectiveInfo();
+    void FrameStageResult();
+    void FrameMirelIsland();
+    void FrameShopItems();
+    void FrameNewTrophy();
+    void FrameNewIncentive();
+    void FrameConfirmWindow();
+    void FrameAddPlayer();
+    void FrameCredits();
+    void MouseDownCompanyLogos();
+    void MouseDownSplash();
+    bool ImageGroupLoaded(TImageCategory Category) const;
+
+    // Platform glue.
+    void ApplyWindowCursor();
+    void UpdateWindowForMode();
+    bool ToggleFullScreenAllowed() const;
+    void RunGuarded(const char* What, void (TFormMain::*Handler)());
+    void MainLoad();
+    void ApplyVolumes();
+    void SilenceAudio();
+    std::string FDefaultPlayerName;
+    std::vector<std::string> FStoryImages;  // the pictures of the story chapter on screen
+
+    TFormMainSetup FSetup;
+    SDL_Window* FWindow = nullptr;
+    SDL_Cursor* FArrowCursor = nullptr;
+    SDL_Cursor* FHandCursor = nullptr;
+    TFrameCursor FWindowCursor = TFrameCursor::Arrow;
+    bool FClosed = false;
+    int64_t FFramesRun = 0;
+    bool FStartupStopped = false;
+
+    // Main-form state.
+    bool FResumeOnActivate = true;
+    bool FMinimisePending = false;
+    bool FStartupFullScreenDone = false;
+    bool FMainImagesLoaded = false;
+    int32_t FSplashFrameCounter = 0;
+    bool FNoPlayerYet = false;
+    bool FPlayerLoaded = false;
+    bool FTimer1Enabled = false;
+    uint32_t FTimer1Due = 0;
+
+    // Options until the saved options arrive: their documented defaults.
+    struct TOptionValues {
+        bool FullScreen = true;
+        bool SoundOn = true;
+        bool MusicOn = true;
+        int32_t SoundVolume = 100;
+        int32_t MusicVolume = 100;
+    } FOptions;
+};
+
+// The one main form of the running game (set while a form exists).
+extern TFormMain* FormMain;

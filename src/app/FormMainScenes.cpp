@@ -1,0 +1,215 @@
+// Scene changes: the exit and entry actions of every scene, the panels hidden
+// when a transition starts, and the dispatch of frames and mouse events to the
+// current scene's routines.
+#include "FormMainClass.h"
+#include "GeneralRoutinesClass.h"
+
+void TFormMain::StartTransition(TGameSceneValues NewScene) { SceneTransition->Start(Scene(), NewScene); }
+
+bool TFormMain::ImageGroupLoaded(TImageCategory Category) const {
+    const int32_t Group = static_cast<int32_t>(Category) - static_cast<int32_t>(icTrophy);
+    return LoadedImageList && !LoadedImageList->Names(Group).empty();
+}
+
+// --- Scene changes --------------------------------------------------------
+
+void TFormMain::GameSceneChanged(TObject* /*Sender*/, TGameSceneValues OldScene, TGameSceneValues NewScene) {
+    SceneExitActions(OldScene, NewScene);
+    SceneEntryActions(OldScene, NewScene);
+}
+
+void TFormMain::SceneExitActions(TGameSceneValues OldScene, TGameSceneValues NewScene) {
+    switch (OldScene) {
+        case gsSplash:
+            for (const char* Name : {"CompanyLogo1", "CompanyLogo2", "CompanyLogo3", "SplashZorLogo",
+                                     "SplashZorLogoBlur", "SplashMirelBody", "SplashMirelHand1", "SplashMirelHand2",
+                                     "SplashMirelLeftHand", "SplashMirelHair", "LoadingBarBG", "LoadingBarFill",
+                                     "LoadingBarFillEdge", "LoadingBarCover", "LoadingBarGlass", "LoadingText",
+                                     "LoadingClickAnywhere"}) {
+                UnloadImage(Name);
+            }
+            break;
+        case gsMenu:
+            if (MenuImagesToFree) {
+                UnloadImageGroup(icMenu - icTrophy);
+                MenuImagesToFree = false;
+            }
+            break;
+        case gsStory:
+            for (const std::string& Name : FStoryImages) UnloadImage(Name);
+            FStoryImages.clear();
+            break;
+        case gsMap: UnloadImage("MapBG"); break;
+        case gsTrophies:
+            UnloadImage("Help0");
+            UnloadImageGroup(icTrophy - icTrophy);
+            break;
+        case gsHelp:
+            for (const char* Name : {"Help0", "Help1", "Help2"}) UnloadImage(Name);
+            break;
+        case gsLevelSel: UnloadImage("LevelSelBG"); break;
+        case gsMirelIsland:
+            if (NewScene != gsShopItems && NewScene != gsNewTrophy) UnloadImageGroup(icMirelIsland - icTrophy);
+            break;
+        default: break;
+    }
+}
+
+void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues NewScene) {
+    switch (NewScene) {
+        case gsMenu:
+            if (OldScene == gsConfirmWindow || OldScene == gsCredits) break;
+            if (!ImageGroupLoaded(icMenu)) LoadAllPngs(icMenu);
+            MusicBox->SelectTrack(muSplash);
+            break;
+        case gsStory:
+            FStoryImages.clear();
+            {
+                const size_t Before = static_cast<size_t>(OmegaImageList1.Count());
+                LoadAllJpegs(icStoryScene, StorySceneNumber);
+                for (int32_t I = static_cast<int32_t>(Before); I < OmegaImageList1.Count(); ++I) {
+                    FStoryImages.push_back(OmegaImageList1.Items(I)->Name);
+                }
+            }
+            if (OldScene != gsStory) MusicBox->SelectTrack(StorySceneNumber > 5 ? muVictory : muStory);
+            break;
+        case gsMap: MusicBox->SelectTrack(muMap); break;
+        case gsBonusStage:
+            if (!ImageGroupLoaded(icBonusStage)) LoadAllPngs(icBonusStage);
+            break;
+        case gsTrophies:
+            if (!OmegaImageList1.Find("Help0")) LoadImageFile(icMain, "Help0.jpg", 0, true, true);
+            if (!ImageGroupLoaded(icTrophy)) LoadAllPngs(icTrophy);
+            break;
+        case gsLevelSel: MusicBox->SelectTrack(muMap); break;
+        case gsMirelIsland:
+            if (OldScene == gsShopItems || OldScene == gsNewTrophy) break;
+            if (!ImageGroupLoaded(icMirelIsland)) LoadAllPngs(icMirelIsland);
+            MusicBox->SelectTrack(muMirelIsland);
+            break;
+        case gsAddInitialPlayer:
+            if (!ImageGroupLoaded(icMenu)) LoadAllPngs(icMenu);
+            MusicBox->SelectTrack(muSplash);
+            break;
+        default: break;
+    }
+}
+
+void TFormMain::TransitionStartToSwitch(TObject* /*Sender*/, TGameSceneValues /*OldScene*/,
+                                        TGameSceneValues /*NewScene*/) {}
+
+void TFormMain::TransitionSceneSwitch(TObject* /*Sender*/, TGameSceneValues NewScene) { GameScene->SetValue(NewScene); }
+
+// --- Dispatch ---------------------------------------------------------------
+
+void TFormMain::SceneFrame(TGameSceneValues Scene) {
+    switch (Scene) {
+        case gsCompanyLogos: FrameCompanyLogos(); break;
+        case gsSplash: FrameSplash(); break;
+        case gsMenu: FrameMenu(); break;
+        case gsPlayerSelect: FramePlayerSelect(); break;
+        case gsStory: FrameStory(); break;
+        case gsMap: FrameMap(); break;
+        case gsMainGame:
+        case gsRoundClear:
+        case gsTimeUp: FrameMainGame(); break;
+        case gsBonusStage: FrameBonusStage(); break;
+        case gsInGameMenu: FrameInGameMenu(); break;
+        case gsInGameOptions:
+        case gsOptions: FrameOptions(); break;
+        case gsTrophies: FrameTrophies(); break;
+        case gsHighScores: FrameHighScores(); break;
+        case gsHelp: FrameHelp(); break;
+        case gsLevelSel: FrameLevelSel(); break;
+        case gsObjectiveInfo: FrameObjectiveInfo(); break;
+        case gsStageResult: FrameStageResult(); break;
+        case gsMirelIsland: FrameMirelIsland(); break;
+        case gsShopItems: FrameShopItems(); break;
+        case gsNewTrophy: FrameNewTrophy(); break;
+        case gsNewIncentive: FrameNewIncentive(); break;
+        case gsConfirmWindow: FrameConfirmWindow(); break;
+        case gsAddPlayer:
+        case gsAddInitialPlayer: FrameAddPlayer(); break;
+        case gsCredits: FrameCredits(); break;
+    }
+}
+
+void TFormMain::SceneMouseMove(TGameSceneValues /*Scene*/, int32_t /*X*/, int32_t /*Y*/) {}
+
+void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) {
+    switch (Scene) {
+        case gsCompanyLogos: MouseDownCompanyLogos(); break;
+        case gsSplash: MouseDownSplash(); break;
+        default: break;
+    }
+}
+
+void TFormMain::SceneMouseUp(TGameSceneValues /*Scene*/, int32_t /*X*/, int32_t /*Y*/) {}
+
+// --- Scenes built from later objects: what exists is drawn, nothing stands in ----
+
+void TFormMain::FrameMenu() {}
+void TFormMain::FramePlayerSelect() { FrameMenu(); }
+void TFormMain::FrameStory() {}
+void TFormMain::FrameMap() {}
+void TFormMain::FrameMainGame() {}
+void TFormMain::FrameBonusStage() {}
+void TFormMain::FrameInGameMenu() { SceneFrame(OverlayBackgroundScene); }
+
+void TFormMain::FrameOptions() {
+    if (Scene() == gsInGameOptions) {
+        SceneFrame(OverlayBackgroundScene);
+    } else {
+        FrameMenu();
+    }
+}
+
+void TFormMain::FrameTrophies() {
+    if (TImageListItem* Background = OmegaImageList1.Find("Help0")) Background->Draw(0, 0, 0);
+}
+
+void TFormMain::FrameHighScores() { FrameMenu(); }
+void TFormMain::FrameHelp() {}
+void TFormMain::FrameLevelSel() {}
+
+void TFormMain::FrameObjectiveInfo() {
+    if (OverlayBackgroundScene == gsBonusStage) {
+        FrameBonusStage();
+    } else {
+        FrameMainGame();
+    }
+}
+
+void TFormMain::FrameStageResult() { FrameObjectiveInfo(); }
+void TFormMain::FrameMirelIsland() {}
+void TFormMain::FrameShopItems() { FrameMirelIsland(); }
+void TFormMain::FrameNewTrophy() { SceneFrame(TrophyBackgroundScene); }
+void TFormMain::FrameNewIncentive() { FrameMainGame(); }
+
+void TFormMain::FrameConfirmWindow() {
+    switch (ConfirmKind) {
+        case 0:
+        case 7: FrameMainGame(); break;
+        case 5:
+        case 6: SceneFrame(OverlayBackgroundScene); break;
+        case 2:
+        case 3: FramePlayerSelect(); break;
+        default: FrameMenu(); break;
+    }
+}
+
+void TFormMain::FrameAddPlayer() {
+    if (Scene() == gsAddPlayer) {
+        FramePlayerSelect();
+    } else {
+        FrameMenu();
+    }
+}
+
+void TFormMain::FrameCredits() {
+    if (CreditsOrigin == gsInGameOptions) {
+        SceneFrame(OverlayBackgroundScene);
+    } else {
+        FrameMenu();
+    }
+}

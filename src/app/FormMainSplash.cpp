@@ -1,0 +1,45 @@
+// The opening scenes: the company logos and the splash screen with its loading bar.
+#include "FormMainClass.h"
+
+void TFormMain::FrameCompanyLogos() {
+    if (!FStartupFullScreenDone) {
+        // The saved full-screen choice is applied on the first logo frame, not earlier.
+        FStartupFullScreenDone = true;
+        if (FOptions.FullScreen) SetFullScreen(true, true);
+    }
+    CompanyLogos->UpdateAndDraw();
+    if (CompanyLogos->Finished()) {
+        MusicBox->SelectTrack(muSplash);
+        LoadAllJpegs(icSplash);
+        LoadAllPngs(icSplash);
+        LoadingBar->InitImages();
+        GameScene->SetValue(gsSplash);
+    }
+}
+
+void TFormMain::MouseDownCompanyLogos() { CompanyLogos->SkipHold(); }
+
+void TFormMain::FrameSplash() {
+    if (TImageListItem* Background = OmegaImageList1.Find("SplashBG")) Background->Draw(0, 0, 0);
+    SplashMirel->UpdateAndDraw();
+    if (LoadingBar->LoadingMinusOneFinished()) {
+        SplashLogo->UpdateAndDraw();
+        if (SplashLogo->EntranceComplete() && !LoadingBar->LoadingFinished()) LoadingBar->StepIt();
+    }
+    LoadingBar->UpdateAndDraw();
+    if (!FMainImagesLoaded) {
+        ++FSplashFrameCounter;
+        if (FSplashFrameCounter >= 33) MainLoad();
+    }
+    CompanyLogos->UpdateAndDraw();
+}
+
+void TFormMain::MouseDownSplash() {
+    if (!LoadingBar->LoadingFinished() || LoadingBar->Leaving()) return;
+    LoadingBar->StartLeaving();
+    if (FNoPlayerYet) {
+        StartTransition(gsAddInitialPlayer);
+    } else {
+        StartTransition(gsMenu);
+    }
+}

@@ -1,0 +1,3 @@
+#include "FrameCursorClass.h"
+
+TFrameCursor FrameCursor = TFrameCursor::Arrow;

@@ -1,0 +1,77 @@
+// Runs the whole game without a screen: the main form starts against a data
+// folder and a private save folder, frames are stepped one at a time with game
+// time per frame, mouse and key input is injected, and every frame can be read
+// back as a picture. Tests and developer tools build on it.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FormMainClass.h"
+#include "PictureClass.h"
+
+struct TTestDriverSetup {
+    // Folder of the game data; empty: the data the build made beside the game.
+    std::string AppFolder;
+    // The user's data folder (the saves go in its "Quellow" folder); empty: a fresh temporary folder.
+    std::string UserDataFolder;
+    // Show frames in a real window as well (for a person watching).
+    bool ShowWindow = false;
+};
+
+class TTestDriver {
+public:
+    explicit TTestDriver(TTestDriverSetup Setup = {});
+    ~TTestDriver();
+    TTestDriver(const TTestDriver&) = delete;
+    TTestDriver& operator=(const TTestDriver&) = delete;
+
+    // Runs start-up and shows the form; false when start-up stopped.
+    bool Start();
+    TFormMain& Form() { return *FForm; }
+
+    // Runs whole frames, each one tick of game time.
+    void Step(int Frames = 1);
+    // Steps until Condition holds or MaxFrames have run; true when it held.
+    template <typename F>
+    bool StepUntil(F&& Condition, int MaxFrames) {
+        for (int I = 0; I < MaxFrames; ++I) {
+            if (Condition()) return true;
+            Step();
+        }
+        return Condition();
+    }
+    int FramesRun() const { return FFrames; }
+
+    // Input in frame pixels, routed as the window's events would be.
+    void MouseMove(int X, int Y);
+    void MouseDown(int X, int Y, TMouseButton Button = mbLeft);
+    void MouseUp(int X, int Y);
+    void Click(int X, int Y);
+    void KeyDown(SDL_Keycode Key, uint16_t Modifiers = KMOD_NONE);
+    void TypeText(const std::string& Utf8);
+    void SendEvent(const SDL_Event& Event);
+
+    // The last frame drawn, 800 by 600.
+    bool Capture(TPicture& Frame);
+    bool SaveFramePng(const std::string& Path);
+
+    const std::string& UserDataFolder() const { return FUserDataFolder; }
+    // Messages the game showed since start (they never block a test).
+    const std::vector<std::string>& Messages() const { return FMessages; }
+
+    static std::string DefaultGameFolder();
+
+private:
+    TTestDriverSetup FSetup;
+    std::string FUserDataFolder;
+    bool FOwnsUserDataFolder = false;
+    std::string FSavedXdgDataHome;
+    bool FHadXdgDataHome = false;
+    std::unique_ptr<TFormMain> FForm;
+    std::vector<std::string> FMessages;
+    int FFrames = 0;
+};
