@@ -11,6 +11,7 @@ void TFormMain::CreateRoundObjects() {
     FBombAnim.SetSeq("111222333444555666");
     FBombAnim.Looped = true;
     WireBoardEvents();
+    PlayerProgress = std::make_unique<TPlayerProgress>();
 }
 
 // Every event the board raises reaches a handler here; the effects that answer
