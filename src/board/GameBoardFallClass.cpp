@@ -102,7 +102,12 @@ void TGameBoard::GravityStep() {
             Tile.DropOffset += DroppingStep;
             if (Tile.DropOffset < BoardTilePixels) continue;
             Tile.DropOffset = 0;
-            if (HoldsTile(Tile) && Y < BoardSize) {
+            if (HoldsTile(Tile)) {
+                if (Y == BoardSize) {
+                    // Nothing lies below the bottom row: the tile stays where it is.
+                    FStatus.At(X, Y) = tsIdle;
+                    continue;
+                }
                 FBoard.At(X, Y + 1) = Tile;
                 if (!BlankBelow(X, Y + 1)) {
                     // The column has landed: all of it bounces.
