@@ -16,10 +16,14 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "FallingFruitsClass.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
+#include "GameButtonClass.h"
 #include "GameConfirmWindowClass.h"
-#include "FallingFruitsClass.h"
+#include "GameMenuWindowClass.h"
+#include "GameOptionsClass.h"
+#include "HighScoresClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
 #include "LoadedImageListClass.h"
@@ -30,12 +34,14 @@
 #include "LockerPiecesClass.h"
 #include "LockersAwayEffectClass.h"
 #include "MusicBoxClass.h"
+#include "NameListClass.h"
 #include "NameInputClass.h"
 #include "OmegaFontClass.h"
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "OmegaTimerClass.h"
 #include "OpeningLockersClass.h"
+#include "PlayerProgressClass.h"
 #include "RoundLevelClass.h"
 #include "SFXPlayerClass.h"
 #include "ScreenDarkenerClass.h"
@@ -131,6 +137,14 @@ public:
     TGameSceneValues TrophiesReturnScene = gsMenu;
     TGameSceneValues HelpReturn = gsMenu;
     std::string LoadedPlayerName;       // the player whose progress is in memory
+    bool SaveDamaged = false;           // the loaded player's save file could not be read
+    // Test mode, switched on by typing its code as a player name.
+    bool TestModeMoneyAndShop = false;
+    bool TestModeAllLevelsAndTools = false;
+    bool TestModeObjectivesOfOne = false;
+    bool PlayerLoaded() const { return FPlayerLoaded; }
+    // Loads the progress of the player selected in the name list.
+    void LoadSelectedPlayer();
     bool MenuImagesToFree = false;      // set when the menu is left for the map or the story
     int32_t ConfirmKind = 0;            // the question on screen in gsConfirmWindow
     int32_t StorySceneNumber = 1;       // the story chapter shown in gsStory
@@ -155,15 +169,23 @@ public:
     std::unique_ptr<TLoadingBar> LoadingBar;
     std::unique_ptr<TSplashLogo> SplashLogo;
     std::unique_ptr<TSplashMirel> SplashMirel;
+    std::unique_ptr<TGameOptions> Options;
     std::unique_ptr<TMusicBox> MusicBox;
     std::unique_ptr<TSFXPlayer> SFXPlayer;
     std::unique_ptr<TTextStrings> TextStrings;
     std::unique_ptr<TSceneTransition> SceneTransition;
+    std::unique_ptr<TNameList> NameList;
     std::unique_ptr<TNameInput> NameInput;
+    // The window where a player types a new name, with its two buttons.
+    std::unique_ptr<TGameMenuWindow> AddNameWindow;
+    std::unique_ptr<TGameButton> AddNameOKButton;
+    std::unique_ptr<TGameButton> AddNameCancelButton;
+    std::unique_ptr<THighScores> HighScores;
     std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
     std::unique_ptr<TLoadedImageList> LoadedImageList;
     std::unique_ptr<TScreenDarkener> ScreenDarkener;
     std::unique_ptr<TGameBoard> GameBoard;
+    std::unique_ptr<TPlayerProgress> PlayerProgress;
 
     // Falling and lockers (FormMainFalling.cpp): lockers cracking open and their
     // pieces, matched fruits thrown to the ground, the level's opening drop, the
@@ -232,6 +254,16 @@ private:
     void FrameCredits();
     void ConfirmHidingComplete(bool PositiveAnswer);
     void CreateRoundObjects();
+    void CreatePlayerWindows();
+    void OpenNameEntry(bool FirstPlayer);
+    void AddNameOK();
+    void AddNameCancel();
+    void AddNameWindowClosed();
+    void KeyPressAddPlayer(char Key);
+    void MouseMoveAddPlayer(int32_t X, int32_t Y);
+    void MouseDownAddPlayer(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpAddPlayer(int32_t X, int32_t Y);
+    bool FNameWasInList = false;
     void WireBoardEvents();
     void WireFallingEffects();
     // A level starts: the effects of the last round vanish, the level's frames wait
@@ -283,14 +315,6 @@ private:
     bool FTimer1Enabled = false;
     uint32_t FTimer1Due = 0;
 
-    // Options until the saved options arrive: their documented defaults.
-    struct TOptionValues {
-        bool FullScreen = true;
-        bool SoundOn = true;
-        bool MusicOn = true;
-        int32_t SoundVolume = 100;
-        int32_t MusicVolume = 100;
-    } FOptions;
 };
 
 // The one main form of the running game (set while a form exists).
