@@ -16,6 +16,7 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "FallingFruitsClass.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
 #include "GameButtonClass.h"
@@ -27,6 +28,11 @@
 #include "GameTypesClass.h"
 #include "LoadedImageListClass.h"
 #include "LoadingBarClass.h"
+#include "LockerFillerClass.h"
+#include "LockerFrameEffectClass.h"
+#include "LockerFramesClass.h"
+#include "LockerPiecesClass.h"
+#include "LockersAwayEffectClass.h"
 #include "MusicBoxClass.h"
 #include "NameListClass.h"
 #include "NameInputClass.h"
@@ -34,6 +40,7 @@
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "OmegaTimerClass.h"
+#include "OpeningLockersClass.h"
 #include "PlayerProgressClass.h"
 #include "RoundLevelClass.h"
 #include "SFXPlayerClass.h"
@@ -180,6 +187,19 @@ public:
     std::unique_ptr<TGameBoard> GameBoard;
     std::unique_ptr<TPlayerProgress> PlayerProgress;
 
+    // Falling and lockers (FormMainFalling.cpp): lockers cracking open and their
+    // pieces, matched fruits thrown to the ground, the level's opening drop, the
+    // locker frames of clear-tiles levels and the lockers-away ending.
+    std::unique_ptr<TOpeningLockers> OpeningLockers;
+    std::unique_ptr<TLockerPieces> LockerPieces;
+    std::unique_ptr<TFallingFruits> FallingFruits;
+    std::unique_ptr<TLockerFiller> LockerFiller;
+    std::unique_ptr<TLockerFrames> LockerFrames;
+    std::unique_ptr<TLockerFrameEffect> LockerFrameEffect;
+    std::unique_ptr<TLockersAwayEffect> LockersAwayEffect;
+    // The round is cleared: the board stops drawing and its lockers fly away.
+    void StartLockersAway();
+
     // The level being played.
     TRoundLevel RoundLevel;
     int32_t CurrentIsland = 1;
@@ -245,6 +265,16 @@ private:
     void MouseUpAddPlayer(int32_t X, int32_t Y);
     bool FNameWasInList = false;
     void WireBoardEvents();
+    void WireFallingEffects();
+    // A level starts: the effects of the last round vanish, the level's frames wait
+    // hidden, and the board stays out of sight while the locker filler drops it in.
+    void StartFallingForLevel();
+    // The main-game frame's layers of falling and lockers, in their places among the round's.
+    void FrameFallingOverBoard();
+    void FrameFallingPieces();
+    void FrameFallingFruits();
+    void FrameLockerFrames();
+    void FrameLockerFrameEffect();
     void MouseMoveMainGame(int32_t X, int32_t Y);
     void MouseDownMainGame(TMouseButton Button, int32_t X, int32_t Y);
     void MouseUpMainGame(int32_t X, int32_t Y);

@@ -11,6 +11,7 @@ void TFormMain::CreateRoundObjects() {
     FBombAnim.SetSeq("111222333444555666");
     FBombAnim.Looped = true;
     WireBoardEvents();
+    WireFallingEffects();
     PlayerProgress = std::make_unique<TPlayerProgress>();
 }
 
@@ -27,6 +28,7 @@ bool TFormMain::StartLevel(int32_t Island, int32_t Level) {
     if (!StartRoundLevel(Context, *GameBoard, RoundLevel)) return false;
     CurrentIsland = Island;
     CurrentLevel = Level;
+    StartFallingForLevel();
     SelectRoundMusic(RoundLevel.Start, *MusicBox);
     OverlayBackgroundScene = gsMainGame;
     GameScene->SetValue(gsMainGame);
@@ -38,6 +40,11 @@ void TFormMain::FrameMainGame() {
     FBombAnim.Advance();
     DrawLateLoadImage("GameBG" + std::to_string(CurrentIsland), 0, 0, true);
     GameBoard->BoardFrame();
+    FrameFallingOverBoard();
+    FrameFallingPieces();
+    FrameFallingFruits();
+    FrameLockerFrames();
+    FrameLockerFrameEffect();
 }
 
 void TFormMain::MouseMoveMainGame(int32_t X, int32_t Y) {

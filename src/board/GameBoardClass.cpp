@@ -131,11 +131,7 @@ void TGameBoard::UpdateNoMatchInterval() {}
 // The regular look for a board without moves: it comes with the shuffle.
 void TGameBoard::UpdateNoMoreMovesCheck() {}
 
-// Marking the tiles above emptied positions and letting them fall: it comes with gravity and refill.
-void TGameBoard::UpdateFalling() {}
-
-// The fruit check 300 ms after the board has settled: it comes with gravity and refill.
-void TGameBoard::UpdatePostFallDelay() {}
+// Steps 9 and 16, falling and the post-fall delay, are in GameBoardFallClass.cpp.
 
 void TGameBoard::PressAt(int32_t X, int32_t Y, TMouseButton Button) {
     if (!CanDraw || !Visible) return;

@@ -164,6 +164,47 @@ public:
     // The flower found last (1 to 6): the one an opened flower tile shows.
     int32_t ChosenFlowerIdx() const { return FChosenFlowerIdx; }
 
+    // Falling, refill and lockers (GameBoardFallClass.cpp). Gravity is always on:
+    // every emptied position (okTempBlank) lets the tiles above it fall one cell
+    // at a time, new closed lockers drop in at the top of each column, and when
+    // nothing falls any more the lockers are checked at once and the fruits
+    // 300 milliseconds later, until the board is settled.
+
+    // Every idle tile above an emptied position starts falling from its cell.
+    // The walk up a column ends at a position outside the board's shape, and at a
+    // tile that is busy with another phase (opening, matched, swapping, hammered):
+    // the tiles above such a tile wait for it instead of falling into its cell.
+    void MarkFalling();
+    // One frame of falling: each falling tile drops DroppingStep pixels and moves
+    // into the cell below after 46; a column whose last tile has landed bounces;
+    // the top position of a column is refilled as soon as it empties; the frame
+    // the last tile lands, the locker check runs and the post-fall delay starts.
+    void GravityStep();
+    // P becomes a new closed locker of a random kind holding a random fruit; now
+    // and then a special comes instead (a uni fruit, fruit blaster, hammer or fruit
+    // bomb, already opened) or a tool hides in the locker, each by its chance and
+    // only while fewer than its maximum are on the board.
+    void Refill(TPoint P);
+    // Every idle group of three or more closed lockers of one kind starts opening
+    // (a webbed locker only loses its web); in find-flowers levels one of them may
+    // hide a flower. The request is raised even when nothing opens.
+    void CheckLockerGroups();
+    // The opening effect has shown these lockers open: they become opened tiles.
+    void LockersOpened(const TSimpleObjectArray& Mask);
+    // The flower a locker reveals: one the player has not found yet, else flower 1.
+    int32_t ChooseFlower();
+    // The fruit check is due 300 milliseconds after the last fall ended.
+    bool PostFallPending() const { return FPostFallPending; }
+    // Nothing moves, opens or waits to be checked: the next move can be judged.
+    bool IsSettled() const { return IsIdle() && !FPostFallPending; }
+
+    // Matching, as the fall hands over to it: the fruit check, the no-match timer
+    // and matched tiles turning into emptied positions. (GameBoardMatchStandIn.cpp
+    // holds these until the swap and match code takes their place.)
+    void CheckFruitGroups();
+    void ResetNoMatchTimer();
+    void RemoveGroupedTiles(const TSimpleObjectArray& Mask);
+
 private:
     // The steps of BoardFrame, in their order.
     void UpdateUniColor();
@@ -186,6 +227,11 @@ private:
     // accepted one hides the hint and is reported, then the tile is chosen.
     void ClickTile(TPoint P);
     void ChooseTile(TPoint P);
+    // Falling and lockers.
+    void TutorialRefill(TPoint P);
+    bool TryRefillSpecial(TBoardTile& Tile);
+    bool BlankBelow(int32_t X, int32_t Y) const;
+    bool AnyFalling() const;
     void StartFlowerCountdown();
     void ClearRestoreFlags();
     void ClearUniPops();

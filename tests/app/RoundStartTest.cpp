@@ -14,6 +14,11 @@ TEST(RoundStart, LevelOneIsDrawnOnTheIslandsBackgroundAndTakesPresses) {
     Form.MainLoadForDevelopment();
     ASSERT_TRUE(Form.StartLevel(1, 1));
     EXPECT_EQ(Form.Scene(), gsMainGame);
+    // The lockers drop in one by one first; the board takes over when the last has landed.
+    EXPECT_FALSE(Form.GameBoard->CanDraw);
+    EXPECT_TRUE(Form.LockerFiller->Running());
+    ASSERT_TRUE(Driver.StepUntil([&] { return Form.GameBoard->CanDraw; }, 200));
+    EXPECT_FALSE(Form.LockerFiller->Running());
     Driver.Step(3);
     EXPECT_NE(Form.OmegaImageList1.Find("GameBG1"), nullptr);
     TPicture Frame;

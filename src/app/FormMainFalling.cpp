@@ -1,0 +1,127 @@
+// The main form's part of falling and lockers: it makes the effects, hands the
+// board's requests to them and their completions back to the board, starts the
+// level's opening drop and the lockers-away ending, and draws them in their
+// places in the main-game frame. Consumers that come with later parts of the
+// round (counting, monsters, dust, shines, the fairy) have their handlers here,
+// empty for now, so they fill a handler rather than thread a new call.
+#include "FormMainClass.h"
+#include "GeneralRoutinesClass.h"
+#include "SFXPlayerClass.h"
+
+void TFormMain::WireFallingEffects() {
+    OpeningLockers = std::make_unique<TOpeningLockers>();
+    LockerPieces = std::make_unique<TLockerPieces>();
+    FallingFruits = std::make_unique<TFallingFruits>();
+    LockerFiller = std::make_unique<TLockerFiller>();
+    LockerFrames = std::make_unique<TLockerFrames>();
+    LockerFrameEffect = std::make_unique<TLockerFrameEffect>();
+    LockersAwayEffect = std::make_unique<TLockersAwayEffect>();
+    const auto Place = [this](auto& Effect) {
+        Effect.OmgImgList = &OmegaImageList1;
+        Effect.Left = GameBoard->Left;
+        Effect.Top = GameBoard->Top;
+    };
+    Place(*OpeningLockers);
+    Place(*LockerPieces);
+    Place(*FallingFruits);
+    Place(*LockerFiller);
+    Place(*LockerFrames);
+    Place(*LockerFrameEffect);
+    Place(*LockersAwayEffect);
+
+    // Lockers open: the effect shows the colour and flower the board shows now.
+    GameBoard->OnOpeningLockersEffectRequest = [this](TObject*, TBoardData NewBoardData,
+                                                       TSimpleObjectArray LockersToOpen) {
+        // Stars on the opened flower tiles: with the special objects.
+        OpeningLockers->UniColor = GameBoard->UniColor();
+        OpeningLockers->FlowerIdx = GameBoard->ChosenFlowerIdx();
+        OpeningLockers->Start(NewBoardData, LockersToOpen);
+    };
+    OpeningLockers->OnPiecesEffectRequest = [this](TObject*, TBoardData BoardDataTmp, TSimpleObjectArray Lockers) {
+        LockerPieces->Start(BoardDataTmp, Lockers);
+    };
+    OpeningLockers->OnOpeningEffectComplete = [this](TObject*, TSimpleObjectArray Lockers, bool IsLast) {
+        GameBoard->LockersOpened(Lockers);
+        // The no-more-moves check comes first here once hints and the shuffle exist.
+        if (IsLast) GameBoard->CheckFruitGroups();
+    };
+
+    // Fruits blown off by a bomb fly harder; matched ones are thrown by the grouping's completion.
+    GameBoard->OnFallingFruitsEffectRequest = [this](TObject*, TBoardData NewBoardData, TSimpleObjectArray Fruits) {
+        FallingFruits->Start(NewBoardData, Fruits, FallModeBlown);
+    };
+    // The round counts a landed fruit: score, objective, combos, enemies' intervals, shuffle energy.
+    FallingFruits->OnGroundHit = [](TObject*, int32_t /*FruitColorIdx*/, int32_t /*HorzTilePos*/) {};
+    // The island's monster may be hit or swallow the fruit on its way down.
+    FallingFruits->OnMonsterHitCheck = [](TObject*, TPoint, bool& /*Hitting*/, bool& /*Absorbing*/) {};
+    // A puff of dust where a fruit bounces.
+    FallingFruits->OnDustEffectRequest = [](TObject*, int32_t, int32_t) {};
+
+    // Locker frames: a matched tile clears its frame.
+    GameBoard->OnRemoveLockerFrames = [this](TObject*, TSimpleObjectArray FramesToRemove) {
+        LockerFrames->Remove(FramesToRemove);
+    };
+    LockerFrames->OnLockerFrameEffectRequest = [this](TObject*, TPoint TilePos) {
+        PlaySoundEffect("LockerClear");
+        LockerFrameEffect->Start(TilePos);
+        // Still to come: a shine at the tile, 25 points, the trophy count, and the
+        // clear-tiles objective met when no frame is left.
+    };
+
+    // The opening drop is over: the board shows itself and the frames fly in.
+    LockerFiller->OnFinish = [this](TObject*) {
+        GameBoard->CanDraw = true;
+        LockerFrames->FlyIn();
+        // Still to come: the spider hunt starts, the fairy appears.
+    };
+
+    // The round's result follows the lockers-away ending.
+    LockersAwayEffect->OnAboutSpreading = [](TObject*) {};
+    LockersAwayEffect->OnFinished = [](TObject*) {};
+
+    // What refill and the locker check ask or report, for the parts that answer later:
+    // the fairy explains new specials, the player's tools, the flower row, torn webs.
+    GameBoard->OnFruitBubbleAdded = [](TObject*) {};
+    GameBoard->OnFruitBlasterAdded = [](TObject*) {};
+    GameBoard->OnFruitBombAdded = [](TObject*) {};
+    GameBoard->OnHammerAdded = [](TObject*) {};
+    GameBoard->OnAcquiredMagicKeysQuestion = [](TObject*, int32_t& /*Acquired*/) {};
+    GameBoard->OnAcquiredBroomsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
+    GameBoard->OnAcquiredAerosolsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
+    GameBoard->OnCanAddFlowerQuestion = [](TObject*, bool& /*CanAddFlower*/) {};
+    GameBoard->OnUnobtainedFlowerIdxSetRequest = [](TObject*, TFlowerIdxSet& /*AFlowerIdxSet*/) {};
+    GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
+}
+
+void TFormMain::StartFallingForLevel() {
+    OpeningLockers->Clear();
+    LockerPieces->Clear();
+    FallingFruits->Clear();
+    LockerFrameEffect->Clear();
+    LockersAwayEffect->Clear();
+    LockerFrames->Set(RoundLevel.Start.Values.LockerFrames);
+    GameBoard->CanDraw = false;
+    LockerFiller->Start(LevelFileName(CurrentIsland, CurrentLevel));
+}
+
+void TFormMain::StartLockersAway() {
+    GameBoard->CanDraw = false;
+    LockersAwayEffect->UniFruitColorIndex = GameBoard->UniColor();
+    LockersAwayEffect->FlowerIdx = GameBoard->ChosenFlowerIdx();
+    LockersAwayEffect->Start(GameBoard->BoardData());
+}
+
+// Right over the board: the opening drop, the lockers-away ending, opening lockers.
+void TFormMain::FrameFallingOverBoard() {
+    LockerFiller->UpdateAndDraw();
+    LockersAwayEffect->UpdateAndDraw();
+    OpeningLockers->UpdateAndDraw();
+}
+
+void TFormMain::FrameFallingPieces() { LockerPieces->UpdateAndDraw(); }
+
+void TFormMain::FrameFallingFruits() { FallingFruits->UpdateAndDraw(); }
+
+void TFormMain::FrameLockerFrames() { LockerFrames->UpdateAndDraw(); }
+
+void TFormMain::FrameLockerFrameEffect() { LockerFrameEffect->UpdateAndDraw(); }
