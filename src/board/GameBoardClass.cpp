@@ -137,6 +137,12 @@ void TGameBoard::UpdateFalling() {}
 // The fruit check 300 ms after the board has settled: it comes with gravity and refill.
 void TGameBoard::UpdatePostFallDelay() {}
 
+// Marking the tiles above emptied positions: it comes with gravity and refill.
+void TGameBoard::MarkFalling() {}
+
+// Opening groups of three or more lockers of one kind: it comes with gravity and refill.
+void TGameBoard::CheckLockerGroups() {}
+
 void TGameBoard::PressAt(int32_t X, int32_t Y, TMouseButton Button) {
     if (!CanDraw || !Visible) return;
     if (Button == mbRight) {
@@ -169,23 +175,9 @@ void TGameBoard::SelectTile(TPoint P, uint8_t Pattern) {
     }
 }
 
-void TGameBoard::ClickTile(TPoint P) {
-    // A web holds its tile: pressing it only lets go of the selection.
-    if (FBoard[P].Web) {
-        FSelected = false;
-        return;
-    }
-    // A tile taking part in a phase of play ignores presses.
-    if (FStatus[P] != tsIdle) return;
-    HideHint();
-    FHintIntervalTimer = 0;
-    Raise(OnObjectTileClick);
-    ChooseTile(P);
-}
-
-// Selecting a tile, activating a special and asking for the swap of two
-// neighbours: they come with the swap.
-void TGameBoard::ChooseTile(TPoint) {}
+// What a clicked uni fruit, hammer or fruit blaster does comes with the special
+// objects; until then the click only lets go of the selection, as every activation does.
+void TGameBoard::ActivateObject(TPoint) { FSelected = false; }
 
 void TGameBoard::StartFlowerCountdown() {
     FFlowerCheckCount = 0;
