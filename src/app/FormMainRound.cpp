@@ -11,6 +11,7 @@ void TFormMain::CreateRoundObjects() {
     FBombAnim.SetSeq("111222333444555666");
     FBombAnim.Looped = true;
     WireBoardEvents();
+    WireSwapEffects();
 }
 
 // Every event the board raises reaches a handler here; the effects that answer
@@ -24,6 +25,7 @@ bool TFormMain::StartLevel(int32_t Island, int32_t Level) {
     Context.Island = Island;
     Context.Level = Level;
     if (!StartRoundLevel(Context, *GameBoard, RoundLevel)) return false;
+    ClearSwapEffects();
     CurrentIsland = Island;
     CurrentLevel = Level;
     SelectRoundMusic(RoundLevel.Start, *MusicBox);
@@ -37,6 +39,10 @@ void TFormMain::FrameMainGame() {
     FBombAnim.Advance();
     DrawLateLoadImage("GameBG" + std::to_string(CurrentIsland), 0, 0, true);
     GameBoard->BoardFrame();
+    // Over the board: the sparkle of matched fruits, the swaps, the matched fruits swelling out.
+    MatchedCyanEffect->Frame();
+    SwapEffect->Frame();
+    GroupedFruitsEffect->Frame();
 }
 
 void TFormMain::MouseMoveMainGame(int32_t X, int32_t Y) {
