@@ -183,6 +183,11 @@ public:
     void MarkFalling();
     // The locker check: idle groups of three or more lockers of one kind open.
     void CheckLockerGroups();
+    // A move asked for as a player makes it, for bots and tests: any selection is
+    // dropped, then A and B are clicked. True when their swap was asked for.
+    bool SwapTiles(TPoint A, TPoint B);
+    // Nothing moves on the board and no check is waiting: the cascade has ended.
+    bool IsSettled() const { return IsIdle() && !FPostFallPending; }
     // The next fruit check reports a combo at SwappedTilePos (set by CheckFruitGroupsAt).
     bool CheckComboPending() const { return FCheckCombo; }
     TPoint SwappedTilePos() const { return FSwappedTilePos; }

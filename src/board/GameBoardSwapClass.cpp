@@ -17,7 +17,8 @@ bool IsObjectTile(const TBoardTile& Tile) {
 // A flower or tool just revealed by an opening locker is collected by the next
 // fruit check whatever its neighbours.
 bool IsCollectedOnSight(const TBoardTile& Tile) {
-    return Tile.Kind == okFruit && (Tile.Content == ccFlower || (Tile.Content >= ccMagicKey && Tile.Content <= ccAerosol));
+    const bool Tool = Tile.Content >= ccMagicKey && Tile.Content <= ccAerosol;
+    return Tile.Kind == okFruit && (Tile.Content == ccFlower || Tool);
 }
 
 bool AreNeighbours(TPoint A, TPoint B) {
@@ -107,6 +108,15 @@ void TGameBoard::ClickTile(TPoint P) {
     Raise(OnSwapEffectRequest, SwappedObjects(FBoard, FFirstTile, FSecondTile), MatchOccurs);
 }
 
+bool TGameBoard::SwapTiles(TPoint A, TPoint B) {
+    if (!IsBoardPos(A) || !IsBoardPos(B) || FStatus[A] != tsIdle || FStatus[B] != tsIdle) return false;
+    FSelected = false;
+    ClickTile(A);
+    ClickTile(B);
+    // Only a swap request makes a tile tsSwapping.
+    return FStatus[A] == tsSwapping && FStatus[B] == tsSwapping;
+}
+
 TSimpleObjectArray TGameBoard::FindGroups(TTileObjectKind Kind, int32_t Key) const {
     return ::FindGroups(FBoard, FStatus, Kind, Key);
 }
@@ -159,9 +169,11 @@ void TGameBoard::CheckFruitGroups() {
         }
     }
     if (!Found) return;
+    // A worm eating a matched fruit is driven off.
     for (int32_t X = 1; X <= BoardSize; ++X)
         for (int32_t Y = 1; Y <= BoardSize; ++Y)
-            if (Mask.At(X, Y) && FBoard.At(X, Y).WormState == WormStateEating) Raise(OnAFruitWormBanRequest, TPoint{X, Y});
+            if (Mask.At(X, Y) && FBoard.At(X, Y).WormState == WormStateEating)
+                Raise(OnAFruitWormBanRequest, TPoint{X, Y});
     Raise(OnGroupedFruitsEffectRequest, FBoard, Mask, FCheckCombo, FSwappedTilePos);
     FCheckCombo = false;
     ResetNoMatchTimer();

@@ -68,7 +68,9 @@ void TSwapEffect::Clear() {
 }
 
 int32_t TSwapEffect::ActiveCount() const {
-    return static_cast<int32_t>(std::count_if(std::begin(FSlots), std::end(FSlots), [](const TSlot& S) { return S.Active; }));
+    int32_t Count = 0;
+    for (const TSlot& Slot : FSlots) Count += Slot.Active ? 1 : 0;
+    return Count;
 }
 
 void TSwapEffect::ExchangeObjects(TSwappedObjectsData& Data) {

@@ -149,6 +149,19 @@ TEST_F(BoardSwap, OnlyTwoOrthogonalNeighboursOfOneKindAreSwapped) {
     }
 }
 
+TEST_F(BoardSwap, ABotAsksForAMoveAsAPlayerWouldWhateverWasSelected) {
+    Load({"1231", "2312"});
+    Board.ClickTile({4, 2});
+    EXPECT_TRUE(Board.SwapTiles({1, 1}, {2, 1}));
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(Requests[0].Data.Object1Pos, (TPoint{1, 1}));
+    EXPECT_FALSE(Board.SwapTiles({1, 1}, {1, 2})) << "a tile being swapped";
+    EXPECT_TRUE(Board.SwapTiles({3, 1}, {3, 2}));
+    EXPECT_FALSE(Board.SwapTiles({1, 2}, {4, 2})) << "not neighbours";
+    EXPECT_FALSE(Board.SwapTiles({4, 1}, {5, 1})) << "outside the board's shape";
+    EXPECT_EQ(Requests.size(), 2u);
+}
+
 TEST_F(BoardSwap, ClicksSelectKeepOrDropTheSelection) {
     TBoardData Data = DrawnBoard({"abab", "baba", "abab"});
     Data.At(3, 1).Content = ccFruitBlaster;
