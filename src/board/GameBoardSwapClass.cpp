@@ -92,6 +92,7 @@ void TGameBoard::ClickTile(TPoint P) {
 
     FSecondTile = P;
     FDragging = false;
+    if (!IsBoardPos(FFirstTile)) return;
     const TBoardTile& First = FBoard[FFirstTile];
     const TBoardTile& Second = FBoard[FSecondTile];
     if (First.Kind != Second.Kind || (First.Kind != okLocker && First.Kind != okFruit)) return;

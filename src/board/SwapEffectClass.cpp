@@ -28,8 +28,6 @@ bool IsFruitContent(uint8_t Content) { return Content >= 1 && Content <= LastFru
 
 }  // namespace
 
-TSwapEffect::TSwapEffect() = default;
-
 void TSwapEffect::StartSwap(const TSwappedObjectsData& Data, bool MatchOccurs) {
     FLastSlot = (FLastSlot + 1) % SlotCount;
     TSlot& Slot = FSlots[FLastSlot];

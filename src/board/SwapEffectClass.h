@@ -22,8 +22,6 @@ class TSwapEffect : public TObject {
 public:
     static constexpr int32_t SlotCount = 20;
 
-    TSwapEffect();
-
     TOmegaImageList* OmgImgList = nullptr;
     bool Visible = true;
     int32_t Left = BoardScreenLeft;  // the board's top-left tile corner
@@ -40,7 +38,8 @@ public:
     TSwapEffectCompleteEvent OnEffectComplete;
     TSwapEffectCompleteEvent OnSwapBackComplete;
 
-    // Starts a swap in the next slot (the oldest one when all 20 are busy).
+    // Starts a swap in the next slot. When all 20 are busy, the oldest swap is
+    // finished at once (reported as arrived, or as come back) and its slot taken.
     void StartSwap(const TSwappedObjectsData& Data, bool MatchOccurs);
     // Every slot stops, nothing is reported.
     void Clear();
