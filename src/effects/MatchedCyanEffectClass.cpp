@@ -9,7 +9,7 @@ namespace {
 
 constexpr int32_t AdditiveBlend = 2;
 constexpr int32_t VariantCount = 5;
-constexpr double FadePerFrame = 14.0;
+constexpr double FadePerFrame = 20.0;
 constexpr double GrowthPerFrame = 0.6;
 
 }  // namespace
