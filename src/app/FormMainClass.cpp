@@ -12,6 +12,7 @@
 #include "FoldersClass.h"
 #include "GeneralRoutinesClass.h"
 #include "MessageBoxClass.h"
+#include "SaveFileClass.h"
 #include "SaveFolderClass.h"
 #include "Win1252Class.h"
 
@@ -75,16 +76,23 @@ TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
 
 TFormMain::~TFormMain() {
     // Game objects go first: they may still hold images of the list.
+    PlayerProgress.reset();
     GameBoard.reset();
     CompanyLogos.reset();
     ScreenDarkener.reset();
     LoadedImageList.reset();
     ConfirmWindow.reset();
+    AddNameCancelButton.reset();
+    AddNameOKButton.reset();
+    AddNameWindow.reset();
     NameInput.reset();
     SceneTransition.reset();
     SetGameSoundPlayer(nullptr);
     SFXPlayer.reset();
     MusicBox.reset();
+    HighScores.reset();
+    NameList.reset();
+    Options.reset();
     TextStrings.reset();
     SplashMirel.reset();
     SplashLogo.reset();
@@ -131,6 +139,8 @@ void TFormMain::CreateSaveFolders() {
         ShowMessageBox("Error: could not create game save folder. (#2)", "Error", TMessageBoxIcon::Error);
     }
     SaveFolder = ChooseSaveFolder(SaveFolder);
+    // Only one copy runs, so a temporary save file left here is from a crash mid-save.
+    RemoveStaleSaveTemporaries(SaveFolder);
 }
 
 bool TFormMain::FormCreate() {
@@ -185,7 +195,11 @@ bool TFormMain::FormCreate() {
         return false;
     }
 
+    // A new player's progress is what the freshly made objects hold.
+    PlayerProgress->MakeBlankRecord();
     ApplyVolumes();
+    NameList->Select(Options->PlayerIndex);
+    FNoPlayerYet = NameList->IsEmpty();
     GameScene->SetValue(gsCompanyLogos);
     return true;
 }
@@ -203,6 +217,9 @@ bool TFormMain::CreateGameObjects() {
     SplashMirel = std::make_unique<TSplashMirel>();
     SplashMirel->OmgImgList = &OmegaImageList1;
 
+    Options = std::make_unique<TGameOptions>();
+    Options->SaveFilePath = SaveFolder;
+    Options->Load();
     // Without sound the players exist but hold nothing, so every call stays valid.
     if (!FSetup.Headless) OpenGameAudio();
     MusicBox = std::make_unique<TMusicBox>();
@@ -227,6 +244,9 @@ bool TFormMain::CreateGameObjects() {
     const std::string Caption = Win1252ToUtf8(TextStrings->WindowCaption());
     if (FWindow && !Caption.empty()) SDL_SetWindowTitle(FWindow, Caption.c_str());
     FDefaultPlayerName = TextStrings->DefaultPlayerName();
+    NameList = std::make_unique<TNameList>();
+    NameList->FileName = SaveFolder + "Names.dat";
+    NameList->Load();
 
     SceneTransition = std::make_unique<TSceneTransition>();
     SceneTransition->OmgImgList = &OmegaImageList1;
@@ -238,6 +258,10 @@ bool TFormMain::CreateGameObjects() {
     };
     NameInput = std::make_unique<TNameInput>();
     NameInput->OmgImgList = &OmegaImageList1;
+    HighScores = std::make_unique<THighScores>();
+    HighScores->NormalModeFileName = SaveFolder + "HighScores.dat";
+    HighScores->SetDefaultName(TextStrings->GameTexts(26));
+    HighScores->Load();
     ConfirmWindow = std::make_unique<TGameConfirmWindow>();
     ConfirmWindow->OmgImgList = &OmegaImageList1;
     ConfirmWindow->OmgFont = &OmegaFont_Size10;
@@ -253,6 +277,7 @@ bool TFormMain::CreateGameObjects() {
     LoadedImageList = std::make_unique<TLoadedImageList>();
     ScreenDarkener = std::make_unique<TScreenDarkener>();
     ScreenDarkener->OmgImgList = &OmegaImageList1;
+    CreatePlayerWindows();
     CompanyLogos = std::make_unique<TCompanyLogos>();
     CompanyLogos->OmgImgList = &OmegaImageList1;
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
@@ -261,11 +286,16 @@ bool TFormMain::CreateGameObjects() {
 }
 
 // After the main image set is in memory, every object that caches image sizes reads them.
-void TFormMain::InitMainImages() { ConfirmWindow->InitButtonImages(); }
+void TFormMain::InitMainImages() {
+    ConfirmWindow->InitButtonImages();
+    AddNameOKButton->InitImageSize();
+    AddNameCancelButton->InitImageSize();
+}
 
 void TFormMain::ApplyVolumes() {
-    if (SFXPlayer) SFXPlayer->SetVolume(FOptions.SoundOn ? FOptions.SoundVolume : 0);
-    if (MusicBox) MusicBox->SetVolume(FOptions.MusicOn ? FOptions.MusicVolume : 0);
+    if (!Options) return;
+    if (SFXPlayer) SFXPlayer->SetVolume(Options->Sound ? Options->SFXVolume : 0);
+    if (MusicBox) MusicBox->SetVolume(Options->Music ? Options->MusicVolume : 0);
 }
 
 void TFormMain::SilenceAudio() {
@@ -276,14 +306,28 @@ void TFormMain::SilenceAudio() {
     if (SFXPlayer) SFXPlayer->SetVolume(0);
 }
 
+void TFormMain::LoadSelectedPlayer() {
+    LoadedPlayerName = NameList->SelectedName();
+    SaveDamaged = PlayerProgress->Load(LoadedPlayerName) == lrDamaged;
+    FPlayerLoaded = true;
+}
+
 bool TFormMain::FormCloseQuery() {
     // A running round asks first; everywhere else the window closes at once.
     return true;
 }
 
 void TFormMain::FormClose() {
+    if (FClosed) return;
     if (MusicBox) MusicBox->StopAll();
     if (SFXPlayer) SFXPlayer->StopAll();
+    if (HighScores && FPlayerLoaded) {
+        HighScores->Offer(LoadedPlayerName, PlayerProgress->Record().ScoreTotal);
+        HighScores->Save();
+    }
+    if (FPlayerLoaded) PlayerProgress->Save(LoadedPlayerName);
+    if (NameList) NameList->Save();
+    if (Options) Options->Save();
     OmegaTimer1.SetEnabled(false);
     FClosed = true;
 }

@@ -18,7 +18,11 @@
 #include "CompanyLogosClass.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
+#include "GameButtonClass.h"
 #include "GameConfirmWindowClass.h"
+#include "GameMenuWindowClass.h"
+#include "GameOptionsClass.h"
+#include "HighScoresClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
 #include "GroupedFruitsEffectClass.h"
@@ -26,11 +30,13 @@
 #include "LoadingBarClass.h"
 #include "MatchedCyanEffectClass.h"
 #include "MusicBoxClass.h"
+#include "NameListClass.h"
 #include "NameInputClass.h"
 #include "OmegaFontClass.h"
 #include "OmegaImageListClass.h"
 #include "OmegaScreenClass.h"
 #include "OmegaTimerClass.h"
+#include "PlayerProgressClass.h"
 #include "RoundLevelClass.h"
 #include "SFXPlayerClass.h"
 #include "ScreenDarkenerClass.h"
@@ -127,6 +133,14 @@ public:
     TGameSceneValues TrophiesReturnScene = gsMenu;
     TGameSceneValues HelpReturn = gsMenu;
     std::string LoadedPlayerName;       // the player whose progress is in memory
+    bool SaveDamaged = false;           // the loaded player's save file could not be read
+    // Test mode, switched on by typing its code as a player name.
+    bool TestModeMoneyAndShop = false;
+    bool TestModeAllLevelsAndTools = false;
+    bool TestModeObjectivesOfOne = false;
+    bool PlayerLoaded() const { return FPlayerLoaded; }
+    // Loads the progress of the player selected in the name list.
+    void LoadSelectedPlayer();
     bool MenuImagesToFree = false;      // set when the menu is left for the map or the story
     int32_t ConfirmKind = 0;            // the question on screen in gsConfirmWindow
     int32_t StorySceneNumber = 1;       // the story chapter shown in gsStory
@@ -151,15 +165,23 @@ public:
     std::unique_ptr<TLoadingBar> LoadingBar;
     std::unique_ptr<TSplashLogo> SplashLogo;
     std::unique_ptr<TSplashMirel> SplashMirel;
+    std::unique_ptr<TGameOptions> Options;
     std::unique_ptr<TMusicBox> MusicBox;
     std::unique_ptr<TSFXPlayer> SFXPlayer;
     std::unique_ptr<TTextStrings> TextStrings;
     std::unique_ptr<TSceneTransition> SceneTransition;
+    std::unique_ptr<TNameList> NameList;
     std::unique_ptr<TNameInput> NameInput;
+    // The window where a player types a new name, with its two buttons.
+    std::unique_ptr<TGameMenuWindow> AddNameWindow;
+    std::unique_ptr<TGameButton> AddNameOKButton;
+    std::unique_ptr<TGameButton> AddNameCancelButton;
+    std::unique_ptr<THighScores> HighScores;
     std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
     std::unique_ptr<TLoadedImageList> LoadedImageList;
     std::unique_ptr<TScreenDarkener> ScreenDarkener;
     std::unique_ptr<TGameBoard> GameBoard;
+    std::unique_ptr<TPlayerProgress> PlayerProgress;
     // Swap and match: the two tiles of a move sliding, the matched fruits swelling out.
     std::unique_ptr<TSwapEffect> SwapEffect;
     std::unique_ptr<TGroupedFruitsEffect> GroupedFruitsEffect;
@@ -219,6 +241,16 @@ private:
     void FrameCredits();
     void ConfirmHidingComplete(bool PositiveAnswer);
     void CreateRoundObjects();
+    void CreatePlayerWindows();
+    void OpenNameEntry(bool FirstPlayer);
+    void AddNameOK();
+    void AddNameCancel();
+    void AddNameWindowClosed();
+    void KeyPressAddPlayer(char Key);
+    void MouseMoveAddPlayer(int32_t X, int32_t Y);
+    void MouseDownAddPlayer(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpAddPlayer(int32_t X, int32_t Y);
+    bool FNameWasInList = false;
     void WireBoardEvents();
     // Swap and match (FormMainSwap.cpp): the effects of one move, wired between the board and
     // the effects; cleared when a level starts; drawn in the main-game frame.
@@ -273,14 +305,6 @@ private:
     bool FTimer1Enabled = false;
     uint32_t FTimer1Due = 0;
 
-    // Options until the saved options arrive: their documented defaults.
-    struct TOptionValues {
-        bool FullScreen = true;
-        bool SoundOn = true;
-        bool MusicOn = true;
-        int32_t SoundVolume = 100;
-        int32_t MusicVolume = 100;
-    } FOptions;
 };
 
 // The one main form of the running game (set while a form exists).

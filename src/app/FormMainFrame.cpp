@@ -155,8 +155,13 @@ void TFormMain::FormMouseUp(int32_t X, int32_t Y) {
     SceneMouseUp(Scene(), X, Y);
 }
 
-void TFormMain::FormKeyPress(char /*Key*/) {
+void TFormMain::FormKeyPress(char Key) {
     // Keys reach the round (Escape, Space) and the name entry; the other scenes ignore them.
+    switch (Scene()) {
+        case gsAddPlayer:
+        case gsAddInitialPlayer: KeyPressAddPlayer(Key); break;
+        default: break;
+    }
 }
 
 void TFormMain::ApplyWindowCursor() {
@@ -190,7 +195,7 @@ void TFormMain::SetFullScreen(bool Want, bool Store) {
             SDL_SetWindowPosition(FWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
     }
-    if (Store) FOptions.FullScreen = OmegaScreen1.FullScreen;
+    if (Store) Options->FullScreen = OmegaScreen1.FullScreen;
 }
 
 void TFormMain::ApplicationDeactivate() {
@@ -214,7 +219,7 @@ void TFormMain::ApplicationActivate() {
     if (FResumeOnActivate) {
         OmegaTimer1.SetEnabled(true);
         ApplyVolumes();
-        if (Scene() != gsCompanyLogos && FOptions.FullScreen && !OmegaScreen1.FullScreen) SetFullScreen(true, false);
+        if (Scene() != gsCompanyLogos && Options->FullScreen && !OmegaScreen1.FullScreen) SetFullScreen(true, false);
     }
     if (FTimer1Enabled) {
         // Back within the 100 ms: the switch to a window is cancelled and the game resumes at once.
@@ -228,5 +233,5 @@ void TFormMain::ApplicationActivate() {
 void TFormMain::ApplicationRestore() {
     OmegaTimer1.SetEnabled(true);
     ApplyVolumes();
-    if (Scene() != gsCompanyLogos && FOptions.FullScreen && !OmegaScreen1.FullScreen) SetFullScreen(true, false);
+    if (Scene() != gsCompanyLogos && Options->FullScreen && !OmegaScreen1.FullScreen) SetFullScreen(true, false);
 }

@@ -12,6 +12,7 @@ void TFormMain::CreateRoundObjects() {
     FBombAnim.Looped = true;
     WireBoardEvents();
     WireSwapEffects();
+    PlayerProgress = std::make_unique<TPlayerProgress>();
 }
 
 // Every event the board raises reaches a handler here; the effects that answer

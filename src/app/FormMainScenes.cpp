@@ -138,6 +138,8 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseMove(X, Y); break;
         case gsMainGame: MouseMoveMainGame(X, Y); break;
+        case gsAddPlayer:
+        case gsAddInitialPlayer: MouseMoveAddPlayer(X, Y); break;
         default: break;
     }
 }
@@ -148,6 +150,8 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsSplash: MouseDownSplash(); break;
         case gsConfirmWindow: ConfirmWindow->MouseDown(X, Y, Button); break;
         case gsMainGame: MouseDownMainGame(Button, X, Y); break;
+        case gsAddPlayer:
+        case gsAddInitialPlayer: MouseDownAddPlayer(Button, X, Y); break;
         default: break;
     }
 }
@@ -156,6 +160,8 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseUp(X, Y); break;
         case gsMainGame: MouseUpMainGame(X, Y); break;
+        case gsAddPlayer:
+        case gsAddInitialPlayer: MouseUpAddPlayer(X, Y); break;
         default: break;
     }
 }
@@ -227,15 +233,17 @@ void TFormMain::ConfirmHidingComplete(bool PositiveAnswer) {
             GameScene->SetValue(gsMenu);
             if (PositiveAnswer) FormClose();
             break;
+        case 3:
+            // The typed name is taken: type another, or go back to the list.
+            ScreenDarkener->ShowAtFull();
+            if (PositiveAnswer) {
+                GameScene->SetValue(gsAddPlayer);
+                OpenNameEntry(false);
+            } else {
+                GameScene->SetValue(gsPlayerSelect);
+            }
+            break;
         default: GameScene->SetValue(gsMenu); break;
-    }
-}
-
-void TFormMain::FrameAddPlayer() {
-    if (Scene() == gsAddPlayer) {
-        FramePlayerSelect();
-    } else {
-        FrameMenu();
     }
 }
 

@@ -5,7 +5,7 @@ void TFormMain::FrameCompanyLogos() {
     if (!FStartupFullScreenDone) {
         // The saved full-screen choice is applied on the first logo frame, not earlier.
         FStartupFullScreenDone = true;
-        if (FOptions.FullScreen) SetFullScreen(true, true);
+        if (Options->FullScreen) SetFullScreen(true, true);
     }
     CompanyLogos->UpdateAndDraw();
     if (CompanyLogos->Finished()) {
@@ -39,7 +39,9 @@ void TFormMain::MouseDownSplash() {
     LoadingBar->StartLeaving();
     if (FNoPlayerYet) {
         StartTransition(gsAddInitialPlayer);
+        OpenNameEntry(true);
     } else {
+        LoadSelectedPlayer();
         StartTransition(gsMenu);
     }
 }

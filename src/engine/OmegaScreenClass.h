@@ -186,7 +186,6 @@ private:
     std::string FScreenshotFileName;
     bool FScreenshotPending = false;
     TPicture FReadBuffer;
-    SDL_Rect FInitialWindowRect{0, 0, 0, 0};
 };
 
 // The SDL blend mode for one of the game's blend modes (any unknown mode is 0).

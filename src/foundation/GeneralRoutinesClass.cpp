@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "FoldersClass.h"
@@ -36,7 +37,8 @@ const char* ThousandsSeparator() {
 }  // namespace
 
 std::string IntToGroupedStr(int32_t Value) {
-    const std::string Digits = std::to_string(Value);
+    // Scores are never negative, but a damaged file must not show a stray separator.
+    const std::string Digits = std::to_string(std::llabs(static_cast<long long>(Value)));
     const char* Separator = ThousandsSeparator();
     std::string Result;
     int Counter = 0;
@@ -48,7 +50,7 @@ std::string IntToGroupedStr(int32_t Value) {
         }
         Result = Piece + Result;
     }
-    return Result;
+    return Value < 0 ? "-" + Result : Result;
 }
 
 std::string MoneyToStr(int32_t Value) {

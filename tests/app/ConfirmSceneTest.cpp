@@ -10,6 +10,7 @@ class ConfirmScene : public ::testing::Test {
 protected:
     void SetUp() override {
         Driver = std::make_unique<TTestDriver>();
+        Driver->WritePlayerList({"ANNA"});
         ASSERT_TRUE(Driver->Start());
         // Through the logos and the splash to the menu.
         ASSERT_TRUE(Driver->StepUntil([&] { return Form().Scene() == gsSplash; }, 1000));

@@ -48,8 +48,8 @@ TEST_F(InputAndFocus, LosingTheFocusInAWindowStopsFramesAndRegainingItResumes) {
     EXPECT_EQ(Form.MusicBox->Volume(), 0);
     Form.ApplicationActivate();
     EXPECT_TRUE(Form.OmegaTimer1.Enabled());
-    EXPECT_EQ(Form.SFXPlayer->Volume(), 100);
-    EXPECT_EQ(Form.MusicBox->Volume(), 100);
+    EXPECT_EQ(Form.SFXPlayer->Volume(), Form.Options->SFXVolume);
+    EXPECT_EQ(Form.MusicBox->Volume(), Form.Options->MusicVolume);
     EXPECT_FALSE(Form.FullScreen());
 }
 
@@ -67,7 +67,7 @@ TEST_F(InputAndFocus, LosingTheFocusInFullScreenDropsToAWindowAndRestoreReturns)
     Form.ApplicationRestore();
     EXPECT_TRUE(Form.FullScreen());
     EXPECT_TRUE(Form.OmegaTimer1.Enabled());
-    EXPECT_EQ(Form.MusicBox->Volume(), 100);
+    EXPECT_EQ(Form.MusicBox->Volume(), Form.Options->MusicVolume);
 }
 
 TEST_F(InputAndFocus, FocusBackWithinTheHundredMillisecondsResumesAtOnce) {
@@ -79,7 +79,7 @@ TEST_F(InputAndFocus, FocusBackWithinTheHundredMillisecondsResumesAtOnce) {
     EXPECT_FALSE(Form.Timer1Enabled());
     EXPECT_TRUE(Form.FullScreen());
     EXPECT_TRUE(Form.OmegaTimer1.Enabled());
-    EXPECT_EQ(Form.SFXPlayer->Volume(), 100);
+    EXPECT_EQ(Form.SFXPlayer->Volume(), Form.Options->SFXVolume);
 }
 
 TEST_F(InputAndFocus, TypedTextOutsideTheCodePageNeverReachesTheGameAsGarbage) {

@@ -33,6 +33,7 @@ protected:
         TTestDriverSetup Setup;
         Setup.AppFolder = Game.Path();
         Driver = std::make_unique<TTestDriver>(Setup);
+        Driver->WritePlayerList({"ANNA"});
         ASSERT_TRUE(Driver->Start());
     }
 

@@ -40,6 +40,8 @@ TEST(GeneralRoutines, GroupedNumbersAndMoneyByLanguage) {
         {laBR, 1500, "1.500", "R$ 1.500"},
         {laSE, 1500, "1 500", "1 500 kr"},
         {laSE, 123, "123", "123 kr"},
+        {laUS, -100, "-100", "$-100"},
+        {laUS, -1234, "-1,234", "$-1,234"},
     };
     for (const auto& C : Cases) {
         LanguageGuard Guard(C.Language);

@@ -5,6 +5,7 @@
 
 #include "FoldersClass.h"
 #include "SettingLoaderClass.h"
+#include "FuzzSeeds.h"
 #include "TestSupport.h"
 
 namespace {
@@ -157,6 +158,7 @@ TEST(SettingLoader, ShippedSettingsFile) {
         EXPECT_EQ(P, Point(0, 0));
     }
     const std::string Bytes = ReadWholeFile(std::string(QUELLOW_SOURCE_DIR) + "/assets/texts/_settings.txt");
+    AddFuzzSeed("SettingLoader", Bytes);
     for (size_t I = 0; I < Bytes.size(); ++I) {
         if (Bytes[I] == '\n') {
             ASSERT_TRUE(I > 0 && Bytes[I - 1] == '\r') << "every line ends in CR LF";

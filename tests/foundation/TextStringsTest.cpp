@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSeeds.h"
 #include "TestSupport.h"
 #include "TextStringsClass.h"
 
@@ -31,7 +32,10 @@ public:
         }
     }
     std::string PathOf(TTextTableKind Table) const { return FFolder.Path() + TextTableInfo(Table).FileName; }
-    void Write(TTextTableKind Table, const std::string& Bytes) const { WriteWholeFile(PathOf(Table), Bytes); }
+    void Write(TTextTableKind Table, const std::string& Bytes) const {
+        WriteWholeFile(PathOf(Table), Bytes);
+        AddFuzzSeed("TextStrings", Bytes);
+    }
     void Remove(TTextTableKind Table) const { std::filesystem::remove(PathOf(Table)); }
     const std::string& Path() const { return FFolder.Path(); }
 private:

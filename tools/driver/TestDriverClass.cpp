@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "MessageBoxClass.h"
+#include "NameListClass.h"
 
 std::string TTestDriver::DefaultGameFolder() {
     if (const char* Folder = std::getenv("QUELLOW_TEST_GAME_DIR"); Folder && *Folder) return Folder;
@@ -48,6 +49,15 @@ TTestDriver::~TTestDriver() {
         std::error_code Ignored;
         std::filesystem::remove_all(FUserDataFolder, Ignored);
     }
+}
+
+void TTestDriver::WritePlayerList(const std::vector<std::string>& Names) {
+    const std::string Folder = FUserDataFolder + "/Quellow/";
+    std::filesystem::create_directories(Folder);
+    TNameList List;
+    List.FileName = Folder + "Names.dat";
+    for (const std::string& Name : Names) List.Add(Name);
+    List.Save();
 }
 
 bool TTestDriver::Start() {

@@ -31,6 +31,8 @@ public:
     TTestDriver(const TTestDriver&) = delete;
     TTestDriver& operator=(const TTestDriver&) = delete;
 
+    // Saves a player list before start-up, as if these players had played before.
+    void WritePlayerList(const std::vector<std::string>& Names);
     // Runs start-up and shows the form; false when start-up stopped.
     bool Start();
     TFormMain& Form() { return *FForm; }
