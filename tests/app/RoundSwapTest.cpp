@@ -20,8 +20,10 @@ protected:
         ASSERT_TRUE(Driver->Start());
         ASSERT_TRUE(Driver->Form().StartLevel(1, 1));
         Board = Driver->Form().GameBoard.get();
-        // The round's first frame also loads its background, which runs a frame of its own.
+        // The round's first frame also loads its background, which runs a frame of its own;
+        // the board takes clicks once it is shown and at rest.
         Driver->Step(1);
+        ASSERT_TRUE(Driver->StepUntil([this] { return Board->CanDraw && Board->IsSettled(); }, 1000));
     }
     // Two neighbouring lockers whose exchange opens a group, or opens nothing.
     bool FindPair(bool Matching, TPoint& A, TPoint& B) const {
