@@ -26,6 +26,7 @@
 #include "HighScoresClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
+#include "GroupedFruitsEffectClass.h"
 #include "LoadedImageListClass.h"
 #include "LoadingBarClass.h"
 #include "LockerFillerClass.h"
@@ -33,6 +34,7 @@
 #include "LockerFramesClass.h"
 #include "LockerPiecesClass.h"
 #include "LockersAwayEffectClass.h"
+#include "MatchedCyanEffectClass.h"
 #include "MusicBoxClass.h"
 #include "NameListClass.h"
 #include "NameInputClass.h"
@@ -50,6 +52,7 @@
 #include "SplashLogoClass.h"
 #include "SplashMirelClass.h"
 #include "SpriteTileCountClass.h"
+#include "SwapEffectClass.h"
 #include "TextStringsClass.h"
 
 // The folders the image loader reads, by category.
@@ -186,6 +189,10 @@ public:
     std::unique_ptr<TScreenDarkener> ScreenDarkener;
     std::unique_ptr<TGameBoard> GameBoard;
     std::unique_ptr<TPlayerProgress> PlayerProgress;
+    // Swap and match: the two tiles of a move sliding, the matched fruits swelling out.
+    std::unique_ptr<TSwapEffect> SwapEffect;
+    std::unique_ptr<TGroupedFruitsEffect> GroupedFruitsEffect;
+    std::unique_ptr<TMatchedCyanEffect> MatchedCyanEffect;
 
     // Falling and lockers (FormMainFalling.cpp): lockers cracking open and their
     // pieces, matched fruits thrown to the ground, the level's opening drop, the
@@ -275,6 +282,19 @@ private:
     void FrameFallingFruits();
     void FrameLockerFrames();
     void FrameLockerFrameEffect();
+    // Swap and match (FormMainSwap.cpp): the effects of one move, wired between the board and
+    // the effects; cleared when a level starts; drawn in the main-game frame.
+    void WireSwapEffects();
+    void ClearSwapEffects();
+    void SwapComplete(TTileObjectKind Kind, TPoint Object1Pos, TPoint Object2Pos);
+    void SwapBackComplete(TTileObjectKind Kind, TPoint Object1Pos, TPoint Object2Pos);
+    void GroupedFruitsRequested(const TBoardData& NewBoardData, const TSimpleObjectArray& GroupedFruits,
+                                bool CheckCombos, TPoint SwappedTilePos);
+    void GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleObjectArray& GroupedFruits);
+    void NewToolAcquired(TPoint TilePos, int32_t AToolIdx);
+    void NewFlowerAcquired(TPoint TilePos);
+    // The matched fruits leave the board and fall to the ground (mode 0 matched, 1 blown by a bomb).
+    void StartFallingFruits(const TBoardData& Board, const TSimpleObjectArray& Fruits, int32_t Mode);
     void MouseMoveMainGame(int32_t X, int32_t Y);
     void MouseDownMainGame(TMouseButton Button, int32_t X, int32_t Y);
     void MouseUpMainGame(int32_t X, int32_t Y);

@@ -11,6 +11,7 @@ void TFormMain::CreateRoundObjects() {
     FBombAnim.SetSeq("111222333444555666");
     FBombAnim.Looped = true;
     WireBoardEvents();
+    WireSwapEffects();
     WireFallingEffects();
     PlayerProgress = std::make_unique<TPlayerProgress>();
 }
@@ -26,6 +27,7 @@ bool TFormMain::StartLevel(int32_t Island, int32_t Level) {
     Context.Island = Island;
     Context.Level = Level;
     if (!StartRoundLevel(Context, *GameBoard, RoundLevel)) return false;
+    ClearSwapEffects();
     CurrentIsland = Island;
     CurrentLevel = Level;
     StartFallingForLevel();
@@ -41,7 +43,12 @@ void TFormMain::FrameMainGame() {
     DrawLateLoadImage("GameBG" + std::to_string(CurrentIsland), 0, 0, true);
     GameBoard->BoardFrame();
     FrameFallingOverBoard();
+    // Over the board: the sparkle of matched fruits, the pieces of opened lockers, the swaps,
+    // the matched fruits swelling out, the fruits thrown to the ground, the locker frames.
+    MatchedCyanEffect->Frame();
     FrameFallingPieces();
+    SwapEffect->Frame();
+    GroupedFruitsEffect->Frame();
     FrameFallingFruits();
     FrameLockerFrames();
     FrameLockerFrameEffect();

@@ -165,23 +165,9 @@ void TGameBoard::SelectTile(TPoint P, uint8_t Pattern) {
     }
 }
 
-void TGameBoard::ClickTile(TPoint P) {
-    // A web holds its tile: pressing it only lets go of the selection.
-    if (FBoard[P].Web) {
-        FSelected = false;
-        return;
-    }
-    // A tile taking part in a phase of play ignores presses.
-    if (FStatus[P] != tsIdle) return;
-    HideHint();
-    FHintIntervalTimer = 0;
-    Raise(OnObjectTileClick);
-    ChooseTile(P);
-}
-
-// Selecting a tile, activating a special and asking for the swap of two
-// neighbours: they come with the swap.
-void TGameBoard::ChooseTile(TPoint) {}
+// What a clicked uni fruit, hammer or fruit blaster does comes with the special
+// objects; until then the click only lets go of the selection, as every activation does.
+void TGameBoard::ActivateObject(TPoint) { FSelected = false; }
 
 void TGameBoard::StartFlowerCountdown() {
     FFlowerCheckCount = 0;

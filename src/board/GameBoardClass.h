@@ -143,6 +143,51 @@ public:
     // (1: the tool cannot be used here) when P holds a locker or a fruit, else hides it.
     void SelectTile(TPoint P, uint8_t Pattern);
 
+    // --- Swap and match -------------------------------------------------
+    // One move from the click to the matched fruits leaving the board: the
+    // choice of two neighbours, the swap request, the swap's outcome written
+    // back, and the fruit check that turns groups into matched tiles.
+
+    // A click on tile P (a press, or a drag reaching P): webbed and busy tiles
+    // refuse it; the first click selects, a click on a neighbour of the same
+    // kind asks for their swap, any other click lets go of the selection.
+    void ClickTile(TPoint P);
+    // The union of every group of the tile kind and key, by the group rule,
+    // with this board's statuses (only idle tiles take part).
+    TSimpleObjectArray FindGroups(TTileObjectKind Kind, int32_t Key) const;
+    // Board holds a group of lockers of any kind or of fruits of any colour in play
+    // (judged with this board's statuses).
+    bool AnyGroup(const TBoardData& Board) const;
+    // The swap effect has carried A and B across: their contents change places
+    // (the box, its web and its drop stay where they are) and both are idle again.
+    void CommitSwap(TPoint A, TPoint B);
+    // The swap slid back: A and B are idle again, unchanged.
+    void ReleaseSwap(TPoint A, TPoint B);
+    // Marks every idle group of fruits, and every opened flower or tool, as
+    // matched and asks for the grouping effect; a web on a matched tile is torn
+    // off instead and the tile stays. Only while CanMatch.
+    void CheckFruitGroups();
+    // The same after a player's fruit swap at P: the grouping request carries
+    // the combo check for P.
+    void CheckFruitGroupsAt(TPoint P);
+    // Matched tiles leave the board: each becomes an empty position that the
+    // tiles above fall into.
+    void RemoveGroupedTiles(const TSimpleObjectArray& Mask);
+    // The same for one tile (a collected flower or tool).
+    void RemoveTile(TPoint P);
+    // A match (or a locker opening) happened: the no-match timer starts again.
+    void ResetNoMatchTimer();
+    // The uni fruit, hammer or fruit blaster at P was clicked while selected.
+    void ActivateObject(TPoint P);
+    // A move asked for as a player makes it, for bots and tests: any selection is
+    // dropped, then A and B are clicked. True when their swap was asked for.
+    bool SwapTiles(TPoint A, TPoint B);
+    // The next fruit check reports a combo at SwappedTilePos (set by CheckFruitGroupsAt).
+    bool CheckComboPending() const { return FCheckCombo; }
+    TPoint SwappedTilePos() const { return FSwappedTilePos; }
+    int32_t NoMatchTimer() const { return FNoMatchTimer; }
+    // --------------------------------------------------------------------
+
     // What the board holds, for the effects, the round and the tests.
     const TBoardData& BoardData() const { return FBoard; }
     TTileStatus TileStatus(TPoint P) const { return FStatus[P]; }
@@ -198,13 +243,6 @@ public:
     // Nothing moves, opens or waits to be checked: the next move can be judged.
     bool IsSettled() const { return IsIdle() && !FPostFallPending; }
 
-    // Matching, as the fall hands over to it: the fruit check, the no-match timer
-    // and matched tiles turning into emptied positions. (GameBoardMatchStandIn.cpp
-    // holds these until the swap and match code takes their place.)
-    void CheckFruitGroups();
-    void ResetNoMatchTimer();
-    void RemoveGroupedTiles(const TSimpleObjectArray& Mask);
-
 private:
     // The steps of BoardFrame, in their order.
     void UpdateUniColor();
@@ -223,10 +261,6 @@ private:
     void DrawHint();
     void UpdatePostFallDelay();
 
-    // A press on a tile of the board: webbed and busy tiles refuse it; an
-    // accepted one hides the hint and is reported, then the tile is chosen.
-    void ClickTile(TPoint P);
-    void ChooseTile(TPoint P);
     // Falling and lockers.
     void TutorialRefill(TPoint P);
     bool TryRefillSpecial(TBoardTile& Tile);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BoardGroupsClass.h"
+#include "RandomClass.h"
 
 namespace {
 
@@ -59,12 +60,73 @@ TEST(BoardGroups, ConnectedShapesOfThreeOrMoreMatch) {
         {"diagonal does not touch", {"a.", ".a", "..a"}, {}},
         {"L shape", {"aa", ".a"}, {{1, 1}, {2, 1}, {2, 2}}},
         {"square", {"aa", "aa"}, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}},
+        {"T shape", {"aaa", ".a."}, {{1, 1}, {2, 1}, {3, 1}, {2, 2}}},
+        {"ring round another colour, taken whole",
+         {"aaaa", "abba", "aaaa"},
+         {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {1, 2}, {4, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3}}},
         {"long snake taken whole", {"aab", "bab", "aaa"}, {{1, 1}, {2, 1}, {2, 2}, {1, 3}, {2, 3}, {3, 3}}},
         {"two separate groups", {"aaab", "bbbb", "aaaa"}, {{1, 1}, {2, 1}, {3, 1}, {1, 3}, {2, 3}, {3, 3}, {4, 3}}},
         {"other colour breaks the line", {"aabaa"}, {}},
     };
     for (const auto& C : Cases) {
         EXPECT_EQ(Tiles(FindGroups(Drawn(C.Rows), okFruit, 1)), C.Expected) << C.Name;
+    }
+}
+
+// The group rule exactly as the game has always run it: a region grown from
+// every start tile in turn, with no shortcut for tiles already found.
+TSimpleObjectArray GroupsStartingEverywhere(const TBoardData& Board, const TTileStatusArray& Statuses,
+                                            TTileObjectKind Kind, int32_t Key) {
+    const TSimpleObjectArray Mask = KeyMask(Board, Kind, Key);
+    auto Eligible = [&](TPoint P) { return Mask[P] && Statuses[P] == tsIdle; };
+    const TPoint Neighbours[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+    TSimpleObjectArray Result;
+    for (int32_t X = 1; X <= 10; ++X) {
+        for (int32_t Y = 1; Y <= 10; ++Y) {
+            TSimpleObjectArray Region, Visited;
+            TPoint T{X, Y};
+            if (Eligible(T)) Region[T] = true;
+            do {
+                for (TPoint D : Neighbours) {
+                    const TPoint N{T.X + D.X, T.Y + D.Y};
+                    if (IsBoardPos(N) && Mask[T] && Eligible(N)) Region[N] = true;
+                }
+                Visited[T] = true;
+                for (int32_t NX = 1, Found = 0; NX <= 10 && !Found; ++NX)
+                    for (int32_t NY = 1; NY <= 10 && !Found; ++NY)
+                        if (Region.At(NX, NY) && !Visited.At(NX, NY)) {
+                            T = {NX, NY};
+                            Found = 1;
+                        }
+            } while (Visited.Count() < Region.Count());
+            if (Region.Count() >= 3) Result.Include(Region);
+        }
+    }
+    return Result;
+}
+
+TEST(BoardGroups, TheGroupSearchFindsWhatGrowingFromEveryTileFinds) {
+    TRandomStream Dice(2024);
+    for (int Round = 0; Round < 400; ++Round) {
+        TBoardData Board;
+        TTileStatusArray Statuses;
+        for (int32_t X = 1; X <= 10; ++X) {
+            for (int32_t Y = 1; Y <= 10; ++Y) {
+                TBoardTile& Tile = Board.At(X, Y);
+                Tile.Kind = Dice.Next(4) == 0 ? okLocker : okFruit;
+                Tile.LockerKind = static_cast<uint8_t>(1 + Dice.Next(3));
+                Tile.Content = static_cast<uint8_t>(1 + Dice.Next(3));
+                Tile.WormState = Dice.Next(10) == 0 ? WormStateEaten : WormStateNone;
+                Statuses.At(X, Y) = Dice.Next(5) == 0 ? tsFalling : tsIdle;
+            }
+        }
+        for (TTileObjectKind Kind : {okLocker, okFruit}) {
+            for (int32_t Key = 1; Key <= 3; ++Key) {
+                ASSERT_EQ(Tiles(FindGroups(Board, Statuses, Kind, Key)),
+                          Tiles(GroupsStartingEverywhere(Board, Statuses, Kind, Key)))
+                    << "round " << Round << ", kind " << int{Kind} << ", key " << Key;
+            }
+        }
     }
 }
 

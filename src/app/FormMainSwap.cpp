@@ -1,0 +1,105 @@
+// Swap and match in the round: the board asks for a swap, the swap effect slides
+// the pair and hands it back to be written into the board; matched fruits swell
+// out with the grouping effect and are handed on, tile by tile, to leave the board.
+#include "FormMainClass.h"
+
+void TFormMain::WireSwapEffects() {
+    SwapEffect = std::make_unique<TSwapEffect>();
+    GroupedFruitsEffect = std::make_unique<TGroupedFruitsEffect>();
+    MatchedCyanEffect = std::make_unique<TMatchedCyanEffect>();
+    SwapEffect->OmgImgList = &OmegaImageList1;
+    GroupedFruitsEffect->OmgImgList = &OmegaImageList1;
+    MatchedCyanEffect->OmgImgList = &OmegaImageList1;
+    SwapEffect->Left = GroupedFruitsEffect->Left = MatchedCyanEffect->Left = GameBoard->Left;
+    SwapEffect->Top = GroupedFruitsEffect->Top = MatchedCyanEffect->Top = GameBoard->Top;
+
+    GameBoard->OnSwapEffectRequest = [this](TObject*, TSwappedObjectsData Data, bool MatchOccurs) {
+        SwapEffect->StartSwap(Data, MatchOccurs);
+    };
+    SwapEffect->OnEffectComplete = [this](TObject*, TTileObjectKind Kind, TPoint Object1Pos, TPoint Object2Pos) {
+        SwapComplete(Kind, Object1Pos, Object2Pos);
+    };
+    SwapEffect->OnSwapBackComplete = [this](TObject*, TTileObjectKind Kind, TPoint Object1Pos, TPoint Object2Pos) {
+        SwapBackComplete(Kind, Object1Pos, Object2Pos);
+    };
+    GameBoard->OnGroupedFruitsEffectRequest = [this](TObject*, TBoardData NewBoardData,
+                                                     TSimpleObjectArray GroupedFruits, bool CheckCombos,
+                                                     TPoint SwappedTilePos) {
+        GroupedFruitsRequested(NewBoardData, GroupedFruits, CheckCombos, SwappedTilePos);
+    };
+    GroupedFruitsEffect->OnGroupingEffectComplete = [this](TObject*, TBoardData BoardDataTmp,
+                                                           TSimpleObjectArray GroupedFruits) {
+        GroupingComplete(BoardDataTmp, GroupedFruits);
+    };
+    GroupedFruitsEffect->OnNewToolAcquired = [this](TObject*, TPoint TilePos, int32_t AToolIdx) {
+        NewToolAcquired(TilePos, AToolIdx);
+    };
+    GroupedFruitsEffect->OnNewFlowerAcquired = [this](TObject*, TPoint TilePos) { NewFlowerAcquired(TilePos); };
+
+    // The fruit check also speaks to parts of the round that are still to come:
+    // the worm driven off a matched fruit, the web torn off a matched tile, the
+    // hint's no-match timer. Their handlers are filled in as those parts arrive.
+    GameBoard->OnAFruitWormBanRequest = [](TObject*, TPoint) {};
+    GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
+    GameBoard->OnNoMatchTimerReset = [](TObject*) {};
+}
+
+void TFormMain::ClearSwapEffects() {
+    SwapEffect->Clear();
+    GroupedFruitsEffect->Clear();
+    MatchedCyanEffect->Clear();
+}
+
+// The pair has arrived: Object1Pos is the right or lower tile. After a fruit swap
+// the fruit check reports a combo at that tile.
+void TFormMain::SwapComplete(TTileObjectKind Kind, TPoint Object1Pos, TPoint Object2Pos) {
+    GameBoard->CommitSwap(Object2Pos, Object1Pos);
+    if (Kind == okLocker)
+        GameBoard->CheckLockerGroups();
+    else if (Kind == okFruit)
+        GameBoard->CheckFruitGroupsAt(Object1Pos);
+}
+
+// The pair has come back unchanged; the board is checked again all the same.
+void TFormMain::SwapBackComplete(TTileObjectKind Kind, TPoint Object1Pos, TPoint Object2Pos) {
+    GameBoard->ReleaseSwap(Object1Pos, Object2Pos);
+    if (Kind == okLocker)
+        GameBoard->CheckLockerGroups();
+    else if (Kind == okFruit)
+        GameBoard->CheckFruitGroups();
+}
+
+void TFormMain::GroupedFruitsRequested(const TBoardData& NewBoardData, const TSimpleObjectArray& GroupedFruits,
+                                       bool CheckCombos, TPoint SwappedTilePos) {
+    GroupedFruitsEffect->FlowerIdx = GameBoard->ChosenFlowerIdx();
+    GroupedFruitsEffect->Start(NewBoardData, GroupedFruits);
+    MatchedCyanEffect->Start(GroupedFruits);
+    // Still to come here: the combo check of a player's swap (scoring, with the
+    // board, the grouped fruits and SwappedTilePos when CheckCombos), and the
+    // worms and spiders caught in the grouped tiles.
+    static_cast<void>(CheckCombos);
+    static_cast<void>(SwappedTilePos);
+}
+
+void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleObjectArray& GroupedFruits) {
+    GameBoard->RemoveGroupedTiles(GroupedFruits);
+    // Still to come here: a matched fruit carrying a bomb explodes (special objects).
+    StartFallingFruits(BoardDataTmp, GroupedFruits, FallModeMatched);
+    // Still to come here: worms and spiders are told the board's statuses.
+}
+
+void TFormMain::NewToolAcquired(TPoint TilePos, int32_t /*AToolIdx*/) {
+    GameBoard->RemoveTile(TilePos);
+    // Still to come here: the tool flies to its place on the tools wall.
+}
+
+void TFormMain::NewFlowerAcquired(TPoint TilePos) {
+    GameBoard->RemoveTile(TilePos);
+    // Still to come here: the flower is collected into the flower row.
+}
+
+// The matched fruits thrown off the board to the ground, where the round counts them:
+// they come with the falling fruits.
+void TFormMain::StartFallingFruits(const TBoardData& Board, const TSimpleObjectArray& Fruits, int32_t Mode) {
+    FallingFruits->Start(Board, Fruits, Mode);
+}
