@@ -110,6 +110,8 @@ bool TImageListItem::Restore() {
         return false;
     }
     FTexture = Texture;
+    FOpaque = !Transparent;
+    for (size_t I = 3; FOpaque && I < FPicture.Pixels.size(); I += 4) FOpaque = FPicture.Pixels[I] == 255;
     // A picture read from Filepath is read again whenever the texture must be remade.
     if (FromFile) FPicture.Clear();
     return true;
@@ -173,7 +175,11 @@ void TImageListItem::DrawQuad(TQuadRequest& Request, int32_t BlendMode) {
     // A list attached to a screen that was already running has no textures yet.
     if (!FTexture && !FPicture.Empty() && !Restore()) return;
     if (!FTexture) return;
-    Screen->PrepareTexture(FTexture);
+    // An opaque picture drawn at full opacity in the normal mode covers what is under it
+    // exactly: it is copied without blending, which software rendering does far faster.
+    const bool CoversUnderneath = FOpaque && (Request.Colors[0] & Request.Colors[1] & Request.Colors[2] &
+                                              Request.Colors[3]) >> 24 == 0xFF;
+    Screen->PrepareTexture(FTexture, CoversUnderneath);
     TOmegaRenderer& Renderer = FOwner->Renderer();
     Renderer.Build(Request, Screen->Transform());
     Renderer.Render(Screen->Renderer(), FTexture);

@@ -108,6 +108,7 @@ private:
     TOmegaImageList* FOwner;
     TPicture FPicture;
     SDL_Texture* FTexture = nullptr;
+    bool FOpaque = false;  // every texel of the texture has alpha 255
     int32_t FImageWidth = 1;
     int32_t FImageHeight = 1;
 };

@@ -269,8 +269,9 @@ void TOmegaScreen::SetBlendMode(int32_t Mode) {
 
 void TOmegaScreen::SetFiltering(bool Smooth) { FSmooth = Smooth; }
 
-void TOmegaScreen::PrepareTexture(SDL_Texture* Texture) {
-    SDL_SetTextureBlendMode(Texture, FSdlBlendMode);
+void TOmegaScreen::PrepareTexture(SDL_Texture* Texture, bool Covering) {
+    const bool NormalMode = FBlendMode <= 0 || FBlendMode >= BlendModeCount;
+    SDL_SetTextureBlendMode(Texture, Covering && NormalMode ? SDL_BLENDMODE_NONE : FSdlBlendMode);
     const SDL_ScaleMode Wanted = FSmooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
     SDL_ScaleMode Current = SDL_ScaleModeNearest;
     SDL_GetTextureScaleMode(Texture, &Current);

@@ -158,7 +158,8 @@ public:
     // The SDL blend mode of the current blend mode.
     SDL_BlendMode CurrentSdlBlendMode() const { return FSdlBlendMode; }
     // Sets the blend and scale mode of the current state on a texture before it is drawn.
-    void PrepareTexture(SDL_Texture* Texture);
+    // Covering: the draw is opaque throughout, so the normal mode may copy instead of blend.
+    void PrepareTexture(SDL_Texture* Texture, bool Covering = false);
     TScreenTransform Transform() const;
 
 private:
