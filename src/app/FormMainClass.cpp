@@ -201,6 +201,18 @@ bool TFormMain::FormCreate() {
     NameList->Select(Options->PlayerIndex);
     FNoPlayerYet = NameList->IsEmpty();
     GameScene->SetValue(gsCompanyLogos);
+    if (FSetup.PlayIsland > 0) return StartPlayLevel();
+    return true;
+}
+
+bool TFormMain::StartPlayLevel() {
+    // The level is played in a window: the saved full-screen choice belongs to the opening.
+    FStartupFullScreenDone = true;
+    MainLoad();
+    if (!StartLevel(FSetup.PlayIsland, FSetup.PlayLevel)) {
+        FStartupStopped = true;
+        return false;
+    }
     return true;
 }
 
