@@ -206,8 +206,9 @@ bool TFormMain::FormCreate() {
 }
 
 bool TFormMain::StartPlayLevel() {
-    // The level is played in a window: the saved full-screen choice belongs to the opening.
-    FStartupFullScreenDone = true;
+    // The level is played in a window, as if the player had chosen one (the game would
+    // otherwise take the whole screen again whenever it gains the focus).
+    Options->FullScreen = false;
     MainLoad();
     if (!StartLevel(FSetup.PlayIsland, FSetup.PlayLevel)) {
         FStartupStopped = true;
