@@ -13,7 +13,9 @@
 // loop and frame timer, so a person plays the board with the mouse until the window is
 // closed. --seed fixes the gameplay random stream (the same board and refills for the same
 // moves). Uni fruits, fruit blasters, hammers, bombs and tools do nothing on the board alone
-// yet, so their chances are switched off unless --specials keeps the level's own.
+// yet, so their chances are switched off unless --specials keeps the level's own. --data and
+// --user as for capture (a --user folder keeps the window choice, as F11 would); messages the
+// game shows are printed when the window closes.
 #include <SDL.h>
 
 #include <cerrno>
