@@ -201,6 +201,19 @@ bool TFormMain::FormCreate() {
     NameList->Select(Options->PlayerIndex);
     FNoPlayerYet = NameList->IsEmpty();
     GameScene->SetValue(gsCompanyLogos);
+    if (FSetup.PlayIsland > 0) return StartPlayLevel();
+    return true;
+}
+
+bool TFormMain::StartPlayLevel() {
+    // The level is played in a window, as if the player had chosen one (the game would
+    // otherwise take the whole screen again whenever it gains the focus).
+    Options->FullScreen = false;
+    MainLoad();
+    if (!StartLevel(FSetup.PlayIsland, FSetup.PlayLevel)) {
+        FStartupStopped = true;
+        return false;
+    }
     return true;
 }
 

@@ -71,6 +71,10 @@ struct TFormMainSetup {
     // No window, no graphics, no sound: every frame runs the game's logic and effects
     // with nothing drawn (bots and simulations; the same seed plays the same game).
     bool Headless = false;
+    // Developers: the island and level to play straight after start-up, in place of the
+    // opening scenes and menus (island 0: the game's own opening). The game stays in a window.
+    int32_t PlayIsland = 0;
+    int32_t PlayLevel = 0;
 };
 
 class TFormMain : public TObject {
@@ -225,6 +229,8 @@ private:
     void CreateSaveFolders();
     bool CreateGameObjects();
     void InitMainImages();
+    // The level named by the setup, started at once (its reason shown when it cannot be).
+    bool StartPlayLevel();
 
     // Scenes: the change handler and one frame routine plus mouse handlers per scene.
     void GameSceneChanged(TObject* Sender, TGameSceneValues OldScene, TGameSceneValues NewScene);

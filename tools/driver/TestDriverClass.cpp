@@ -34,6 +34,8 @@ TTestDriver::TTestDriver(TTestDriverSetup Setup) : FSetup(std::move(Setup)) {
     FormSetup.PresentFrames = FSetup.ShowWindow;
     FormSetup.ShowWindow = FSetup.ShowWindow;
     FormSetup.Headless = FSetup.Headless;
+    FormSetup.PlayIsland = FSetup.PlayIsland;
+    FormSetup.PlayLevel = FSetup.PlayLevel;
     FForm = std::make_unique<TFormMain>(FormSetup);
 }
 

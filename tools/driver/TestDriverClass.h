@@ -22,6 +22,9 @@ struct TTestDriverSetup {
     bool ShowWindow = false;
     // Run the game's logic only: no window, no drawing, no sound.
     bool Headless = false;
+    // Start-up goes straight into this island's level (0: the opening scenes, as the game does).
+    int32_t PlayIsland = 0;
+    int32_t PlayLevel = 0;
 };
 
 class TTestDriver {

@@ -2,19 +2,31 @@
 //
 //   quellow-dev capture [--frames N] [--click X,Y@F]... [--text STR@F]... [--key NAME@F]...
 //                       [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]
+//   quellow-dev play [--level I-L] [--seed N] [--specials] [--data DIR] [--user DIR]
 //
-// Steps N frames (default 100) from start-up, injecting the scripted input at the given
-// frames, and writes the last frame as a PNG. --data points at a game folder (default: the
-// build's), --user at a user data folder (default: a fresh temporary one), --show also shows
-// the frames in a window. --level skips the opening scenes and starts level L of island I.
+// capture steps N frames (default 100) from start-up, injecting the scripted input at the
+// given frames, and writes the last frame as a PNG. --data points at a game folder (default:
+// the build's), --user at a user data folder (default: a fresh temporary one), --show also
+// shows the frames in a window. --level skips the opening scenes and starts level L of island I.
+//
+// play opens a window on level L of island I (default 1-01) and runs the game's own message
+// loop and frame timer, so a person plays the board with the mouse until the window is
+// closed. --seed fixes the gameplay random stream (the same board and refills for the same
+// moves). Uni fruits, fruit blasters, hammers, bombs and tools do nothing on the board alone
+// yet, so their chances are switched off unless --specials keeps the level's own. --data and
+// --user as for capture (a --user folder keeps the window choice, as F11 would); messages the
+// game shows are printed when the window closes.
 #include <SDL.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "RandomClass.h"
 #include "TestDriverClass.h"
 
 namespace {
@@ -30,8 +42,27 @@ struct TScriptedInput {
 int Usage() {
     std::fprintf(stderr,
                  "usage: quellow-dev capture [--frames N] [--click X,Y@F] [--text STR@F] [--key NAME@F]\n"
-                 "                           [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]\n");
+                 "                           [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]\n"
+                 "       quellow-dev play [--level I-L] [--seed N] [--specials] [--data DIR] [--user DIR]\n");
     return 2;
+}
+
+// Reads "I-L" (island and level, both from 1); false for anything else.
+bool ParseLevel(const char* Text, int& Island, int& Level) {
+    int Used = 0;
+    if (std::sscanf(Text, "%d-%d%n", &Island, &Level, &Used) != 2 || Text[Used] != '\0') return false;
+    return Island >= 1 && Level >= 1;
+}
+
+// Reads a whole unsigned decimal number; false for anything else.
+bool ParseSeed(const char* Text, uint64_t& Seed) {
+    if (*Text < '0' || *Text > '9') return false;
+    char* End = nullptr;
+    errno = 0;
+    const unsigned long long Value = std::strtoull(Text, &End, 10);
+    if (*End != '\0' || errno == ERANGE) return false;
+    Seed = Value;
+    return true;
 }
 
 // Splits "VALUE@FRAME"; false when the frame is missing or not a number.
@@ -64,7 +95,7 @@ int Capture(int Argc, char** Argv) {
         } else if (Arg == "--user" && HasValue) {
             Setup.UserDataFolder = Argv[++I];
         } else if (Arg == "--level" && HasValue) {
-            if (std::sscanf(Argv[++I], "%d-%d", &Island, &Level) != 2) return Usage();
+            if (!ParseLevel(Argv[++I], Island, Level)) return Usage();
         } else if (Arg == "--show") {
             Setup.ShowWindow = true;
         } else if ((Arg == "--click" || Arg == "--text" || Arg == "--key") && HasValue) {
@@ -124,9 +155,64 @@ int Capture(int Argc, char** Argv) {
     return 0;
 }
 
+// The specials and tools that refills would bring never appear (flowers still do).
+void SwitchOffSpecialsAndTools(TGameBoard& Board) {
+    Board.OneUniFruitEveryProb = 0;
+    Board.OneMultiBubbleEveryProb = 0;
+    Board.OneFruitBombEveryProb = 0;
+    Board.OneHammerEveryProb = 0;
+    Board.OneMagicKeyEveryProb = 0;
+    Board.OneBroomEveryProb = 0;
+    Board.OneAerosolEveryProb = 0;
+}
+
+int Play(int Argc, char** Argv) {
+    TTestDriverSetup Setup;
+    Setup.ShowWindow = true;
+    Setup.PlayIsland = 1;
+    Setup.PlayLevel = 1;
+    bool KeepSpecials = false;
+    for (int I = 2; I < Argc; ++I) {
+        const std::string Arg = Argv[I];
+        const bool HasValue = I + 1 < Argc;
+        if (Arg == "--level" && HasValue) {
+            if (!ParseLevel(Argv[++I], Setup.PlayIsland, Setup.PlayLevel)) return Usage();
+        } else if (Arg == "--seed" && HasValue) {
+            uint64_t Seed = 0;
+            if (!ParseSeed(Argv[++I], Seed)) return Usage();
+            // Every reseed of the gameplay stream (the level's start among them) takes this seed.
+            SetRandomSeedSource([Seed] { return Seed; });
+        } else if (Arg == "--specials") {
+            KeepSpecials = true;
+        } else if (Arg == "--data" && HasValue) {
+            Setup.AppFolder = Argv[++I];
+        } else if (Arg == "--user" && HasValue) {
+            Setup.UserDataFolder = Argv[++I];
+        } else {
+            return Usage();
+        }
+    }
+
+    int ExitCode = 0;
+    {
+        TTestDriver Driver(Setup);
+        if (Driver.Start()) {
+            if (!KeepSpecials) SwitchOffSpecialsAndTools(*Driver.Form().GameBoard);
+            ExitCode = Driver.Form().Run();
+        } else {
+            std::fprintf(stderr, "quellow-dev: level %d-%02d did not start\n", Setup.PlayIsland, Setup.PlayLevel);
+            ExitCode = 1;
+        }
+        for (const auto& Message : Driver.Messages()) std::fprintf(stderr, "message: %s\n", Message.c_str());
+    }
+    SDL_Quit();
+    return ExitCode;
+}
+
 }  // namespace
 
 int main(int Argc, char** Argv) {
     if (Argc >= 2 && std::strcmp(Argv[1], "capture") == 0) return Capture(Argc, Argv);
+    if (Argc >= 2 && std::strcmp(Argv[1], "play") == 0) return Play(Argc, Argv);
     return Usage();
 }
