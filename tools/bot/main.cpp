@@ -115,7 +115,7 @@ int main(int Argc, char** Argv) {
     const double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
 
     const TBotCounts& Counts = Bot.Counts();
-    const int64_t Moves = Replayer ? static_cast<int64_t>(Game.Moves.size()) : Counts.Moves;
+    const int64_t Moves = Counts.Moves;
     std::printf("level %s, seed %" PRIu64 ": %" PRId64 " frames, %.1f s of game time\n",
                 LevelName(Game.Island, Game.Level).c_str(), Game.Seed, Frame, static_cast<double>(Frame) * 0.030);
     if (Bot.OutOfMoves()) std::printf("no swap makes a group any more at frame %" PRId64 "\n", Frame);

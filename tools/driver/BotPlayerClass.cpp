@@ -20,6 +20,12 @@ TBotPlayer::TBotPlayer(TFormMain& Form) : FForm(Form) {
     FOldOpeningRequest = Board.OnOpeningLockersEffectRequest;
     FOldGroupedRequest = Board.OnGroupedFruitsEffectRequest;
     FOldSwapComplete = Form.SwapEffect->OnEffectComplete;
+    FOldSwapRequest = Board.OnSwapEffectRequest;
+
+    Board.OnSwapEffectRequest = [this](TObject* Sender, TSwappedObjectsData Data, bool MatchOccurs) {
+        ++FCounts.Moves;
+        if (FOldSwapRequest) FOldSwapRequest(Sender, Data, MatchOccurs);
+    };
 
     Form.FallingFruits->OnGroundHit = [this](TObject* Sender, int32_t Color, int32_t Column) {
         ++FCounts.FruitsMatched;
@@ -49,6 +55,7 @@ TBotPlayer::~TBotPlayer() {
     FForm.GameBoard->OnOpeningLockersEffectRequest = FOldOpeningRequest;
     FForm.GameBoard->OnGroupedFruitsEffectRequest = FOldGroupedRequest;
     FForm.SwapEffect->OnEffectComplete = FOldSwapComplete;
+    FForm.GameBoard->OnSwapEffectRequest = FOldSwapRequest;
 }
 
 bool TBotPlayer::Act(int32_t Frame) {
@@ -57,7 +64,6 @@ bool TBotPlayer::Act(int32_t Frame) {
     TGreedyMove Move;
     FOutOfMoves = !ChooseGreedyMove(Board.BoardData(), Board.TileStatuses(), Move);
     if (FOutOfMoves || !Board.SwapTiles(Move.Tile1Pos, Move.Tile2Pos)) return false;
-    ++FCounts.Moves;
     FMovesMade.push_back({Frame, Move.Tile1Pos, Move.Tile2Pos});
     return true;
 }

@@ -12,7 +12,7 @@
 
 // What a game brought. Fruits are counted as they hit the ground, as the round counts them.
 struct TBotCounts {
-    int64_t Moves = 0;          // swaps asked for
+    int64_t Moves = 0;          // swaps asked for, by the bot or a replay
     int64_t FruitsMatched = 0;  // matched fruits that landed on the ground
     int64_t LockersOpened = 0;
     // Groups the board formed by itself after a swap's own group: each batch of
@@ -60,4 +60,5 @@ private:
     TOpeningLockersEffectRequestEvent FOldOpeningRequest;
     TGroupedFruitsEffectRequestEvent FOldGroupedRequest;
     TSwapEffectCompleteEvent FOldSwapComplete;
+    TSwapEffectRequestEvent FOldSwapRequest;
 };

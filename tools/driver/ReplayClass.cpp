@@ -99,7 +99,10 @@ bool TReplay::FromText(const std::string& Text, TReplay& Replay, std::string& Er
 bool TReplayPlayer::Act(TFormMain& Form, int32_t Frame) {
     while (FNext < FReplay.Moves.size() && FReplay.Moves[FNext].Frame <= Frame) {
         const TReplayMove& Move = FReplay.Moves[FNext++];
-        if (Move.Frame < Frame || !Form.GameBoard->SwapTiles(Move.Tile1Pos, Move.Tile2Pos)) return false;
+        // A board that is not shown takes no presses: no player could have made the move.
+        const TGameBoard& Board = *Form.GameBoard;
+        if (Move.Frame < Frame || !Board.CanDraw || !Board.Visible) return false;
+        if (!Form.GameBoard->SwapTiles(Move.Tile1Pos, Move.Tile2Pos)) return false;
     }
     return true;
 }

@@ -46,7 +46,8 @@ class TReplayPlayer {
 public:
     explicit TReplayPlayer(const TReplay& Replay) : FReplay(Replay) {}
     // Before frame Frame: asks for the swaps recorded for it. False when the
-    // board refused one: the game has gone another way than the recorded one.
+    // board refused one (a busy tile, no group to swap into, the board not shown
+    // yet) or a move's frame has passed: the game went another way than recorded.
     bool Act(TFormMain& Form, int32_t Frame);
     bool Finished() const { return FNext >= FReplay.Moves.size(); }
 
