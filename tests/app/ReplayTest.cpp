@@ -88,9 +88,9 @@ std::string FirstDifference(const TGameTrace& A, const TGameTrace& B) {
 TEST(Replay, ASeededGamePlaysTheSameEveryTimeAndFromItsReplay) {
     TReplay Game;
     Game.Seed = 11;
-    constexpr int32_t Frames = 14000;  // some seven minutes of game time
+    constexpr int32_t Frames = 12000;  // six minutes of game time
     const TGameTrace First = Play(Game, Frames, false, false);
-    EXPECT_GT(First.Counts.Moves, 150) << "the game must be long enough to tell";
+    EXPECT_GT(First.Counts.Moves, 140) << "the game must be long enough to tell";
     EXPECT_GT(First.Counts.FruitsMatched, 3 * First.Counts.Moves) << "every move matches at least three fruits";
     EXPECT_GT(First.Counts.LockersOpened, 0);
     EXPECT_GT(First.Counts.Cascades, 0);
