@@ -6,42 +6,10 @@
 #include <vector>
 
 #include "BoardGroupsClass.h"
+#include "DrawnBoard.h"
 #include "RandomClass.h"
 
 namespace {
-
-using TTileSet = std::set<std::pair<int, int>>;
-
-// A board drawn row by row (y = 1 first): '1'-'3' closed lockers of that kind,
-// 'a'-'f' opened fruits of colour 1-6, '.' outside the shape. Short rows and
-// missing rows are filled with unused positions.
-TBoardData Drawn(const std::vector<std::string>& Rows) {
-    TBoardData Board;
-    for (int32_t X = 1; X <= 10; ++X)
-        for (int32_t Y = 1; Y <= 10; ++Y) Board.At(X, Y).Kind = okUnused;
-    for (size_t Row = 0; Row < Rows.size(); ++Row) {
-        for (size_t Col = 0; Col < Rows[Row].size(); ++Col) {
-            const char C = Rows[Row][Col];
-            TBoardTile& Tile = Board.At(static_cast<int32_t>(Col) + 1, static_cast<int32_t>(Row) + 1);
-            if (C >= '1' && C <= '3') {
-                Tile.Kind = okLocker;
-                Tile.LockerKind = static_cast<uint8_t>(C - '0');
-            } else if (C >= 'a' && C <= 'f') {
-                Tile.Kind = okFruit;
-                Tile.Content = static_cast<uint8_t>(C - 'a' + 1);
-            }
-        }
-    }
-    return Board;
-}
-
-TTileSet Tiles(const TSimpleObjectArray& Mask) {
-    TTileSet Result;
-    for (int32_t X = 1; X <= 10; ++X)
-        for (int32_t Y = 1; Y <= 10; ++Y)
-            if (Mask.At(X, Y)) Result.insert({X, Y});
-    return Result;
-}
 
 // The checked tutorial board of the first level (kinds by row, y = 1 first).
 const std::vector<std::string> TutorialRows = {
@@ -69,7 +37,7 @@ TEST(BoardGroups, ConnectedShapesOfThreeOrMoreMatch) {
         {"other colour breaks the line", {"aabaa"}, {}},
     };
     for (const auto& C : Cases) {
-        EXPECT_EQ(Tiles(FindGroups(Drawn(C.Rows), okFruit, 1)), C.Expected) << C.Name;
+        EXPECT_EQ(TilesOf(FindGroups(DrawnBoard(C.Rows), okFruit, 1)), C.Expected) << C.Name;
     }
 }
 
@@ -122,8 +90,8 @@ TEST(BoardGroups, TheGroupSearchFindsWhatGrowingFromEveryTileFinds) {
         }
         for (TTileObjectKind Kind : {okLocker, okFruit}) {
             for (int32_t Key = 1; Key <= 3; ++Key) {
-                ASSERT_EQ(Tiles(FindGroups(Board, Statuses, Kind, Key)),
-                          Tiles(GroupsStartingEverywhere(Board, Statuses, Kind, Key)))
+                ASSERT_EQ(TilesOf(FindGroups(Board, Statuses, Kind, Key)),
+                          TilesOf(GroupsStartingEverywhere(Board, Statuses, Kind, Key)))
                     << "round " << Round << ", kind " << int{Kind} << ", key " << Key;
             }
         }
@@ -131,31 +99,31 @@ TEST(BoardGroups, TheGroupSearchFindsWhatGrowingFromEveryTileFinds) {
 }
 
 TEST(BoardGroups, LockersGroupByKindAndNeverWithOpenedTiles) {
-    const TBoardData Board = Drawn({"11a", "2a1", "222"});
-    EXPECT_EQ(Tiles(FindGroups(Board, okLocker, 1)), TTileSet{});
-    EXPECT_EQ(Tiles(FindGroups(Board, okLocker, 2)), (TTileSet{{1, 2}, {1, 3}, {2, 3}, {3, 3}}));
-    EXPECT_EQ(Tiles(FindGroups(Board, okFruit, 1)), TTileSet{}) << "a locker of kind 1 is no fruit of colour 1";
+    const TBoardData Board = DrawnBoard({"11a", "2a1", "222"});
+    EXPECT_EQ(TilesOf(FindGroups(Board, okLocker, 1)), TTileSet{});
+    EXPECT_EQ(TilesOf(FindGroups(Board, okLocker, 2)), (TTileSet{{1, 2}, {1, 3}, {2, 3}, {3, 3}}));
+    EXPECT_EQ(TilesOf(FindGroups(Board, okFruit, 1)), TTileSet{}) << "a locker of kind 1 is no fruit of colour 1";
 }
 
 TEST(BoardGroups, EatenFruitNeverMatchesButAFruitBeingEatenDoes) {
-    TBoardData Board = Drawn({"aaa"});
+    TBoardData Board = DrawnBoard({"aaa"});
     Board.At(2, 1).WormState = WormStateEating;
-    EXPECT_EQ(Tiles(FindGroups(Board, okFruit, 1)).size(), 3u);
+    EXPECT_EQ(TilesOf(FindGroups(Board, okFruit, 1)).size(), 3u);
     Board.At(2, 1).WormState = WormStateEaten;
-    EXPECT_TRUE(Tiles(FindGroups(Board, okFruit, 1)).empty());
+    EXPECT_TRUE(TilesOf(FindGroups(Board, okFruit, 1)).empty());
 }
 
 TEST(BoardGroups, BusyTilesTakeNoPartButLinkTheirNeighbours) {
-    TBoardData Board = Drawn({"aaa"});
+    TBoardData Board = DrawnBoard({"aaa"});
     TTileStatusArray Statuses;
     Statuses.At(3, 1) = tsFalling;
-    EXPECT_TRUE(Tiles(FindGroups(Board, Statuses, okFruit, 1)).empty());
+    EXPECT_TRUE(TilesOf(FindGroups(Board, Statuses, okFruit, 1)).empty());
 
     // Three fruits that do not touch each other, all next to a busy fruit of their colour.
-    Board = Drawn({"....", "..a.", ".aaa"});
+    Board = DrawnBoard({"....", "..a.", ".aaa"});
     Statuses = {};
     Statuses.At(3, 3) = tsSwapping;
-    EXPECT_EQ(Tiles(FindGroups(Board, Statuses, okFruit, 1)), (TTileSet{{3, 2}, {2, 3}, {4, 3}}));
+    EXPECT_EQ(TilesOf(FindGroups(Board, Statuses, okFruit, 1)), (TTileSet{{3, 2}, {2, 3}, {4, 3}}));
 
     // Searching from a busy tile stops as soon as the visited count reaches the region's
     // size, so which neighbour comes first in board order decides. Left: a lone fruit
@@ -163,21 +131,21 @@ TEST(BoardGroups, BusyTilesTakeNoPartButLinkTheirNeighbours) {
     // first and all three are found.
     Statuses = {};
     Statuses.At(4, 2) = tsOpening;
-    Board = Drawn({"", "..aaaa"});
-    EXPECT_TRUE(Tiles(FindGroups(Board, Statuses, okFruit, 1)).empty());
-    Board = Drawn({"", ".aaaa"});
-    EXPECT_EQ(Tiles(FindGroups(Board, Statuses, okFruit, 1)), (TTileSet{{2, 2}, {3, 2}, {5, 2}}));
+    Board = DrawnBoard({"", "..aaaa"});
+    EXPECT_TRUE(TilesOf(FindGroups(Board, Statuses, okFruit, 1)).empty());
+    Board = DrawnBoard({"", ".aaaa"});
+    EXPECT_EQ(TilesOf(FindGroups(Board, Statuses, okFruit, 1)), (TTileSet{{2, 2}, {3, 2}, {5, 2}}));
 }
 
 TEST(BoardGroups, AnyGroupLooksAtTheColoursInPlayOnly) {
-    const TBoardData Board = Drawn({"eee"});
+    const TBoardData Board = DrawnBoard({"eee"});
     EXPECT_FALSE(AnyGroup(Board, 4));
     EXPECT_TRUE(AnyGroup(Board, 5));
-    EXPECT_TRUE(AnyGroup(Drawn({"3", "3", "3"}), 1));
+    EXPECT_TRUE(AnyGroup(DrawnBoard({"3", "3", "3"}), 1));
 }
 
 TEST(BoardGroups, WhichPairsMayBeOfferedAsAHint) {
-    TBoardData Board = Drawn({"11ab", "1.ab"});
+    TBoardData Board = DrawnBoard({"11ab", "1.ab"});
     Board.At(4, 2).Content = ccHammer;
     EXPECT_TRUE(CanSwapForHint(Board, {1, 1}, {2, 1}));
     EXPECT_TRUE(CanSwapForHint(Board, {3, 1}, {4, 1}));
@@ -193,7 +161,7 @@ TEST(BoardGroups, WhichPairsMayBeOfferedAsAHint) {
 
 TEST(BoardGroups, MoveSearchWalksRowByRowFromTheTileAfterItsStart) {
     // Kind-1 lockers at (1,1), (2,1), (4,1) and (3,2): bringing a 1 into (3,1) opens them.
-    const TBoardData Board = Drawn({"1121", "2212", "3313"});
+    const TBoardData Board = DrawnBoard({"1121", "2212", "3313"});
     const TTileStatusArray Statuses = TTileStatusArray::ForBoard(Board);
     const struct {
         TPoint Start, Tile1, Tile2;
@@ -210,12 +178,12 @@ TEST(BoardGroups, MoveSearchWalksRowByRowFromTheTileAfterItsStart) {
         EXPECT_TRUE(SwapMakesMatch(Board, Statuses, Move.Tile1Pos, Move.Tile2Pos));
     }
     THintTilesPos Move;
-    const TBoardData Stuck = Drawn({"123", "231", "312"});
+    const TBoardData Stuck = DrawnBoard({"123", "231", "312"});
     EXPECT_FALSE(FindMoveFrom(Stuck, TTileStatusArray::ForBoard(Stuck), {2, 2}, Move));
 }
 
 TEST(BoardGroups, TutorialBoardOpensExactlyTheTwoPlannedGroups) {
-    TBoardData Board = Drawn(TutorialRows);
+    TBoardData Board = DrawnBoard(TutorialRows);
     EXPECT_FALSE(AnyGroup(Board, 0));
     SwapWholeTiles(Board, {5, 4}, {5, 5});
     TSimpleObjectArray Opened;
@@ -224,7 +192,7 @@ TEST(BoardGroups, TutorialBoardOpensExactlyTheTwoPlannedGroups) {
     const TTileSet GroupB{{4, 5}, {5, 5}, {6, 5}, {5, 6}};
     TTileSet Both = GroupA;
     Both.insert(GroupB.begin(), GroupB.end());
-    EXPECT_EQ(Tiles(Opened), Both);
+    EXPECT_EQ(TilesOf(Opened), Both);
 }
 
 }  // namespace

@@ -6,32 +6,11 @@
 #include <vector>
 
 #include "BoardGroupsClass.h"
+#include "DrawnBoard.h"
 #include "GreedyMoveClass.h"
 #include "RandomClass.h"
 
 namespace {
-
-// A board drawn row by row (y = 1 first): '1'-'3' closed lockers of that kind,
-// 'a'-'f' opened fruits of colour 1-6, '.' outside the shape.
-TBoardData Drawn(const std::vector<std::string>& Rows) {
-    TBoardData Board;
-    for (int32_t X = 1; X <= BoardSize; ++X)
-        for (int32_t Y = 1; Y <= BoardSize; ++Y) Board.At(X, Y).Kind = okUnused;
-    for (size_t Row = 0; Row < Rows.size(); ++Row) {
-        for (size_t Col = 0; Col < Rows[Row].size(); ++Col) {
-            const char C = Rows[Row][Col];
-            TBoardTile& Tile = Board.At(static_cast<int32_t>(Col) + 1, static_cast<int32_t>(Row) + 1);
-            if (C >= '1' && C <= '3') {
-                Tile.Kind = okLocker;
-                Tile.LockerKind = static_cast<uint8_t>(C - '0');
-            } else if (C >= 'a' && C <= 'f') {
-                Tile.Kind = okFruit;
-                Tile.Content = static_cast<uint8_t>(C - 'a' + 1);
-            }
-        }
-    }
-    return Board;
-}
 
 TTileStatusArray Idle(const TBoardData& Board) { return TTileStatusArray::ForBoard(Board); }
 
@@ -56,7 +35,7 @@ TEST(GreedyMove, PicksTheSwapThatGathersTheMostTiles) {
         {"lockers when no fruit swap matches", {"1121", "abab"}, {3, 1}, {4, 1}, okLocker, 3},
     };
     for (const auto& C : Cases) {
-        const TBoardData Board = Drawn(C.Rows);
+        const TBoardData Board = DrawnBoard(C.Rows);
         TGreedyMove Move;
         ASSERT_TRUE(ChooseGreedyMove(Board, Idle(Board), Move)) << C.Name;
         EXPECT_EQ(Move.Tile1Pos, C.Tile1) << C.Name;
@@ -68,7 +47,7 @@ TEST(GreedyMove, PicksTheSwapThatGathersTheMostTiles) {
 
 TEST(GreedyMove, NeverChoosesASwapThePlayerCannotMake) {
     // Only the swap of (3,1) with (4,1) would make a line of three a's.
-    const TBoardData Plain = Drawn({"aaba", "cdcd"});
+    const TBoardData Plain = DrawnBoard({"aaba", "cdcd"});
     TGreedyMove Move;
     ASSERT_TRUE(ChooseGreedyMove(Plain, Idle(Plain), Move));
     EXPECT_EQ(Move.Tile1Pos, (TPoint{3, 1}));
@@ -87,13 +66,13 @@ TEST(GreedyMove, NeverChoosesASwapThePlayerCannotMake) {
         EXPECT_FALSE(ChooseGreedyMove(Plain, Statuses, Move)) << "busy status " << int(Busy);
     }
 
-    const TBoardData Mixed = Drawn({"aa1a", "cdcd"});
+    const TBoardData Mixed = DrawnBoard({"aa1a", "cdcd"});
     EXPECT_FALSE(ChooseGreedyMove(Mixed, Idle(Mixed), Move)) << "a fruit and a locker never swap";
 }
 
 TEST(GreedyMove, CountsOnlyTheGroupsTheSwapMakes) {
     // A group of three c's already lies in row 3; the swap of (3,1) with (4,1) adds a line of three a's.
-    const TBoardData Board = Drawn({"aaba", "dede", "cccf"});
+    const TBoardData Board = DrawnBoard({"aaba", "dede", "cccf"});
     EXPECT_EQ(SwapGroupSize(Board, Idle(Board), {3, 1}, {4, 1}), 3);
     EXPECT_EQ(SwapGroupSize(Board, Idle(Board), {1, 2}, {2, 2}), 0);
 }
@@ -105,7 +84,7 @@ TEST(GreedyMove, AgreesWithTheMoveSearchOnRandomBoards) {
     int32_t WithMove = 0;
     for (int Round = 0; Round < 150; ++Round) {
         // A board at rest: each tile drawn again until it forms no group.
-        TBoardData Board = Drawn({});
+        TBoardData Board = DrawnBoard({});
         for (int32_t X = 1; X <= BoardSize; ++X) {
             for (int32_t Y = 1; Y <= BoardSize; ++Y) {
                 TBoardTile& Tile = Board.At(X, Y);
