@@ -11,14 +11,11 @@
 #include <stdexcept>
 
 #include "GmSynth.h"
+#include "SourceText.h"
 
 namespace {
 
 constexpr double Epsilon = 1e-6;
-
-[[noreturn]] void Fail(const std::string& FileName, int Line, const std::string& Message) {
-    throw std::runtime_error(FileName + ":" + std::to_string(Line) + ": " + Message);
-}
 
 struct TToken {
     std::string Text;
@@ -187,17 +184,17 @@ std::vector<TToken> ExpandRepeats(const std::vector<TToken>& Tokens, size_t& Pos
             const TToken& Close = Tokens[Pos - 1];
             int Count = 1;
             if (Close.Text.size() > 2 && Close.Text[1] == '*') Count = std::atoi(Close.Text.c_str() + 2);
-            else if (Close.Text != "}") Fail(FileName, Line, "a repeat ends in }*N");
-            if (Count < 1 || Count > 64) Fail(FileName, Line, "repeat count " + Close.Text + " is not 1..64");
+            else if (Close.Text != "}") FailAt(FileName, Line, "a repeat ends in }*N");
+            if (Count < 1 || Count > 64) FailAt(FileName, Line, "repeat count " + Close.Text + " is not 1..64");
             for (int N = 0; N < Count; ++N) Out.insert(Out.end(), Body.begin(), Body.end());
         } else if (!T.Text.empty() && T.Text[0] == '}') {
-            if (!Inner) Fail(FileName, T.Line, "\"}\" without \"{\"");
+            if (!Inner) FailAt(FileName, T.Line, "\"}\" without \"{\"");
             return Out;
         } else {
             Out.push_back(T);
         }
     }
-    if (Inner) Fail(FileName, Tokens.empty() ? 0 : Tokens.back().Line, "\"{\" without \"}\"");
+    if (Inner) FailAt(FileName, Tokens.empty() ? 0 : Tokens.back().Line, "\"{\" without \"}\"");
     return Out;
 }
 
@@ -240,11 +237,11 @@ TParsedToken ParseNoteToken(const TToken& T, const std::string& FileName) {
     std::string Rest;
     if (T.Text[0] == '[') {
         const size_t Close = T.Text.find(']');
-        if (Close == std::string::npos) Fail(FileName, T.Line, "\"" + T.Text + "\" misses its \"]\"");
+        if (Close == std::string::npos) FailAt(FileName, T.Line, "\"" + T.Text + "\" misses its \"]\"");
         std::istringstream Inner(T.Text.substr(1, Close - 1));
         std::string Head;
         while (Inner >> Head) P.Heads.push_back(Head);
-        if (P.Heads.empty()) Fail(FileName, T.Line, "empty chord \"" + T.Text + "\"");
+        if (P.Heads.empty()) FailAt(FileName, T.Line, "empty chord \"" + T.Text + "\"");
         Rest = T.Text.substr(Close + 1);
     } else {
         const size_t End = T.Text.find_first_of(":'>~");
@@ -255,7 +252,7 @@ TParsedToken ParseNoteToken(const TToken& T, const std::string& FileName) {
     if (!Rest.empty() && Rest[0] == ':') {
         size_t End = Rest.find_first_of("'>~", 1);
         if (End == std::string::npos) End = Rest.size();
-        if (!ParseDuration(Rest.substr(1, End - 1), P.Duration)) Fail(FileName, T.Line, "bad duration in \"" + T.Text + "\"");
+        if (!ParseDuration(Rest.substr(1, End - 1), P.Duration)) FailAt(FileName, T.Line, "bad duration in \"" + T.Text + "\"");
         P.HasDuration = true;
         Pos = End;
     }
@@ -263,7 +260,7 @@ TParsedToken ParseNoteToken(const TToken& T, const std::string& FileName) {
         if (Rest[Pos] == '\'') P.Staccato = true;
         else if (Rest[Pos] == '>') P.Accent = true;
         else if (Rest[Pos] == '~') P.Tie = true;
-        else Fail(FileName, T.Line, "unexpected \"" + Rest.substr(Pos) + "\" in \"" + T.Text + "\"");
+        else FailAt(FileName, T.Line, "unexpected \"" + Rest.substr(Pos) + "\" in \"" + T.Text + "\"");
     }
     return P;
 }
@@ -350,18 +347,6 @@ private:
     int FFormLine = 0;
 };
 
-double Number(const std::string& Text, const std::string& FileName, int Line) {
-    size_t Used = 0;
-    double Value = 0.0;
-    try {
-        Value = std::stod(Text, &Used);
-    } catch (const std::exception&) {
-        Used = 0;
-    }
-    if (Used == 0 || Used != Text.size()) Fail(FileName, Line, "\"" + Text + "\" is not a number");
-    return Value;
-}
-
 bool TScoreReader::IsInstrument(const std::string& Name) const {
     return std::any_of(FScore.Instruments.begin(), FScore.Instruments.end(),
                        [&](const TScoreInstrument& I) { return I.Name == Name; });
@@ -371,23 +356,23 @@ const TScoreInstrument& TScoreReader::Instrument(const std::string& Name, int Li
     for (const TScoreInstrument& I : FScore.Instruments) {
         if (I.Name == Name) return I;
     }
-    Fail(FFileName, Line, "unknown instrument \"" + Name + "\"");
+    FailAt(FFileName, Line, "unknown instrument \"" + Name + "\"");
 }
 
 void TScoreReader::ReadInstrument(std::istringstream& Words, int Line) {
     TScoreInstrument I;
-    if (!(Words >> I.Name)) Fail(FFileName, Line, "instrument needs a name");
+    if (!(Words >> I.Name)) FailAt(FFileName, Line, "instrument needs a name");
     int Key = 0, Octave = 4, Ordinal = 0, Shift = 0;
     if (I.Name == "chords" || I.Name == "r" || ParsePitchHead(I.Name, Octave, Key) || ParseOrdinal(I.Name, Ordinal, Shift) ||
         DrumKeys().count(I.Name) || IsInstrument(I.Name)) {
-        Fail(FFileName, Line, "\"" + I.Name + "\" cannot name an instrument");
+        FailAt(FFileName, Line, "\"" + I.Name + "\" cannot name an instrument");
     }
     std::string Setting;
     bool HasSound = false;
     while (Words >> Setting) {
         std::string Value;
-        if (!(Words >> Value)) Fail(FFileName, Line, Setting + " needs a value");
-        const int V = static_cast<int>(Number(Value, FFileName, Line));
+        if (!(Words >> Value)) FailAt(FFileName, Line, Setting + " needs a value");
+        const int V = static_cast<int>(ParseNumber(Value, FFileName, Line));
         if (Setting == "program") {
             I.Program = V;
             HasSound = true;
@@ -403,19 +388,19 @@ void TScoreReader::ReadInstrument(std::istringstream& Words, int Line) {
         else if (Setting == "chorus") I.Chorus = std::clamp(V, 0, 127);
         else if (Setting == "velocity") I.Velocity = std::clamp(V, 1, 127);
         else if (Setting == "transpose") I.Transpose = V;
-        else if (Setting == "legato") I.Legato = std::clamp(Number(Value, FFileName, Line), 0.1, 1.2);
-        else Fail(FFileName, Line, "unknown instrument setting \"" + Setting + "\"");
+        else if (Setting == "legato") I.Legato = std::clamp(ParseNumber(Value, FFileName, Line), 0.1, 1.2);
+        else FailAt(FFileName, Line, "unknown instrument setting \"" + Setting + "\"");
     }
-    if (!HasSound) Fail(FFileName, Line, "instrument " + I.Name + " needs a program or drums setting");
+    if (!HasSound) FailAt(FFileName, Line, "instrument " + I.Name + " needs a program or drums setting");
     if (I.Drums) {
         for (const TScoreInstrument& Other : FScore.Instruments) {
-            if (Other.Drums && Other.Program != I.Program) Fail(FFileName, Line, "all drum parts must use one kit");
+            if (Other.Drums && Other.Program != I.Program) FailAt(FFileName, Line, "all drum parts must use one kit");
         }
         I.Channel = 9;
     } else {
         int Used = 0;
         for (const TScoreInstrument& Other : FScore.Instruments) Used += Other.Drums ? 0 : 1;
-        if (Used >= 15) Fail(FFileName, Line, "a score has at most 15 melodic instruments");
+        if (Used >= 15) FailAt(FFileName, Line, "a score has at most 15 melodic instruments");
         I.Channel = Used < 9 ? Used : Used + 1;
     }
     FScore.Instruments.push_back(I);
@@ -424,37 +409,37 @@ void TScoreReader::ReadInstrument(std::istringstream& Words, int Line) {
 void TScoreReader::ReadHeader(const std::string& Command, std::istringstream& Words, int Line) {
     auto Next = [&]() {
         std::string Word;
-        if (!(Words >> Word)) Fail(FFileName, Line, Command + " needs more values");
+        if (!(Words >> Word)) FailAt(FFileName, Line, Command + " needs more values");
         return Word;
     };
-    if (Command == "tempo") FScore.Tempo = Number(Next(), FFileName, Line);
+    if (Command == "tempo") FScore.Tempo = ParseNumber(Next(), FFileName, Line);
     else if (Command == "meter") {
         const std::string Meter = Next();
         const size_t Slash = Meter.find('/');
-        if (Slash == std::string::npos) Fail(FFileName, Line, "meter is N/M");
-        FScore.MeterBeats = static_cast<int>(Number(Meter.substr(0, Slash), FFileName, Line));
-        FScore.MeterUnit = static_cast<int>(Number(Meter.substr(Slash + 1), FFileName, Line));
+        if (Slash == std::string::npos) FailAt(FFileName, Line, "meter is N/M");
+        FScore.MeterBeats = static_cast<int>(ParseNumber(Meter.substr(0, Slash), FFileName, Line));
+        FScore.MeterUnit = static_cast<int>(ParseNumber(Meter.substr(Slash + 1), FFileName, Line));
         if (FScore.MeterBeats < 1 || (FScore.MeterUnit != 4 && FScore.MeterUnit != 8 && FScore.MeterUnit != 2)) {
-            Fail(FFileName, Line, "unsupported meter " + Meter);
+            FailAt(FFileName, Line, "unsupported meter " + Meter);
         }
-    } else if (Command == "swing") FScore.Swing = std::clamp(Number(Next(), FFileName, Line), 0.5, 0.75);
+    } else if (Command == "swing") FScore.Swing = std::clamp(ParseNumber(Next(), FFileName, Line), 0.5, 0.75);
     else if (Command == "loop") {
         const std::string Value = Next();
-        if (Value != "yes" && Value != "no") Fail(FFileName, Line, "loop is yes or no");
+        if (Value != "yes" && Value != "no") FailAt(FFileName, Line, "loop is yes or no");
         FScore.Loop = Value == "yes";
-    } else if (Command == "tail") FScore.Tail = Number(Next(), FFileName, Line);
-    else if (Command == "loudness") FScore.LoudnessDb = Number(Next(), FFileName, Line);
+    } else if (Command == "tail") FScore.Tail = ParseNumber(Next(), FFileName, Line);
+    else if (Command == "loudness") FScore.LoudnessDb = ParseNumber(Next(), FFileName, Line);
     else if (Command == "reverb") {
-        FScore.ReverbRoom = Number(Next(), FFileName, Line);
-        FScore.ReverbDamp = Number(Next(), FFileName, Line);
-        FScore.ReverbWidth = Number(Next(), FFileName, Line);
-        FScore.ReverbLevel = Number(Next(), FFileName, Line);
-    } else if (Command == "chorus") FScore.ChorusLevel = Number(Next(), FFileName, Line);
+        FScore.ReverbRoom = ParseNumber(Next(), FFileName, Line);
+        FScore.ReverbDamp = ParseNumber(Next(), FFileName, Line);
+        FScore.ReverbWidth = ParseNumber(Next(), FFileName, Line);
+        FScore.ReverbLevel = ParseNumber(Next(), FFileName, Line);
+    } else if (Command == "chorus") FScore.ChorusLevel = ParseNumber(Next(), FFileName, Line);
     else if (Command == "humanize") {
-        FScore.HumanizeTime = Number(Next(), FFileName, Line);
-        FScore.HumanizeVelocity = static_cast<int>(Number(Next(), FFileName, Line));
+        FScore.HumanizeTime = ParseNumber(Next(), FFileName, Line);
+        FScore.HumanizeVelocity = static_cast<int>(ParseNumber(Next(), FFileName, Line));
     } else if (Command == "instrument") ReadInstrument(Words, Line);
-    else Fail(FFileName, Line, "unknown command \"" + Command + "\"");
+    else FailAt(FFileName, Line, "unknown command \"" + Command + "\"");
 }
 
 double TScoreReader::SecondsAt(const TSection& Section, double Beat) const {
@@ -484,7 +469,7 @@ void TScoreReader::FinishChords(TSection& Section) {
     std::vector<TChordSpan> PreviousBar;
     for (const auto& Bar : Bars) {
         if (Bar.size() == 1 && Bar[0].Text == "%") {
-            if (PreviousBar.empty()) Fail(FFileName, Bar[0].Line, "\"%\" repeats the bar before, but there is none");
+            if (PreviousBar.empty()) FailAt(FFileName, Bar[0].Line, "\"%\" repeats the bar before, but there is none");
             for (TChordSpan Span : PreviousBar) {
                 Span.Start += Start - PreviousBar.front().Start;
                 Section.Chords.push_back(Span);
@@ -500,15 +485,15 @@ void TScoreReader::FinishChords(TSection& Section) {
             std::string Name = T.Text;
             const size_t Colon = Name.find(':');
             if (Colon != std::string::npos) {
-                if (!ParseDuration(Name.substr(Colon + 1), Span.Length)) Fail(FFileName, T.Line, "bad duration in \"" + T.Text + "\"");
+                if (!ParseDuration(Name.substr(Colon + 1), Span.Length)) FailAt(FFileName, T.Line, "bad duration in \"" + T.Text + "\"");
                 AnyDuration = true;
                 Name.resize(Colon);
             }
             if (Name == ".") {
-                if (Spans.empty() && Section.Chords.empty()) Fail(FFileName, T.Line, "\".\" continues a chord, but none came before");
+                if (Spans.empty() && Section.Chords.empty()) FailAt(FFileName, T.Line, "\".\" continues a chord, but none came before");
                 Span.Chord = Spans.empty() ? Section.Chords.back().Chord : Spans.back().Chord;
             } else if (!ParseChord(Name, Span.Chord)) {
-                Fail(FFileName, T.Line, "\"" + Name + "\" is not a chord");
+                FailAt(FFileName, T.Line, "\"" + Name + "\" is not a chord");
             }
             Spans.push_back(Span);
         }
@@ -518,7 +503,7 @@ void TScoreReader::FinishChords(TSection& Section) {
             Span.Start = Start + Sum;
             Sum += Span.Length;
         }
-        if (std::fabs(Sum - BarLength) > Epsilon) Fail(FFileName, Bar[0].Line, "a bar of chords lasts " + std::to_string(Sum) + " beats");
+        if (std::fabs(Sum - BarLength) > Epsilon) FailAt(FFileName, Bar[0].Line, "a bar of chords lasts " + std::to_string(Sum) + " beats");
         Section.Chords.insert(Section.Chords.end(), Spans.begin(), Spans.end());
         PreviousBar = Spans;
         Start += BarLength;
@@ -538,7 +523,7 @@ std::vector<TWrittenNote> TScoreReader::PlayVoice(const TSection& Section, const
     int Octave = 4;
     int Velocity = Inst.Velocity;
     const bool Pattern = Voice.Mode != TVoiceMode::Notes;
-    if (Pattern && !Section.HasChords) Fail(FFileName, Voice.Line, "a chord pattern needs a chords line in its section");
+    if (Pattern && !Section.HasChords) FailAt(FFileName, Voice.Line, "a chord pattern needs a chords line in its section");
     if (Voice.Tokens.empty()) return Notes;
     for (int Round = 0; Round == 0 || (Pattern && Pos < Length - Epsilon); ++Round) {
         const double RoundStart = Pos;
@@ -547,17 +532,17 @@ std::vector<TWrittenNote> TScoreReader::PlayVoice(const TSection& Section, const
             if (T.Text == "|") {
                 const double Bars = Pos / BarLength;
                 if (std::fabs(Bars - std::round(Bars)) > Epsilon) {
-                    Fail(FFileName, T.Line, "bar line at beat " + std::to_string(Pos) + " of section " + Section.Name +
+                    FailAt(FFileName, T.Line, "bar line at beat " + std::to_string(Pos) + " of section " + Section.Name +
                                                 " is not at the end of a bar (" + Voice.Instrument + ")");
                 }
                 continue;
             }
             if (T.Text[0] == 'v' && T.Text.size() > 1 && std::isdigit(static_cast<unsigned char>(T.Text[1]))) {
-                Velocity = std::clamp(static_cast<int>(Number(T.Text.substr(1), FFileName, T.Line)), 1, 127);
+                Velocity = std::clamp(static_cast<int>(ParseNumber(T.Text.substr(1), FFileName, T.Line)), 1, 127);
                 continue;
             }
             if (T.Text[0] == 'x' && T.Text.size() > 1 && std::isdigit(static_cast<unsigned char>(T.Text[1]))) {
-                Controls.push_back({Pos, 11, std::clamp(static_cast<int>(Number(T.Text.substr(1), FFileName, T.Line)), 0, 127)});
+                Controls.push_back({Pos, 11, std::clamp(static_cast<int>(ParseNumber(T.Text.substr(1), FFileName, T.Line)), 0, 127)});
                 continue;
             }
             const TParsedToken P = ParseNoteToken(T, FFileName);
@@ -573,17 +558,17 @@ std::vector<TWrittenNote> TScoreReader::PlayVoice(const TSection& Section, const
                 if (Inst.Drums) {
                     const auto Drum = DrumKeys().find(Head);
                     if (Drum != DrumKeys().end()) Key = Drum->second;
-                    else if (Head.size() > 1 && Head[0] == 'n') Key = static_cast<int>(Number(Head.substr(1), FFileName, T.Line));
-                    else Fail(FFileName, T.Line, "\"" + Head + "\" is not a drum");
+                    else if (Head.size() > 1 && Head[0] == 'n') Key = static_cast<int>(ParseNumber(Head.substr(1), FFileName, T.Line));
+                    else FailAt(FFileName, T.Line, "\"" + Head + "\" is not a drum");
                 } else if (Pattern) {
-                    if (!ParseOrdinal(Head, Ordinal, Shift)) Fail(FFileName, T.Line, "\"" + Head + "\" is not a chord tone (1..9 with + or -)");
+                    if (!ParseOrdinal(Head, Ordinal, Shift)) FailAt(FFileName, T.Line, "\"" + Head + "\" is not a chord tone (1..9 with + or -)");
                     Key = ChordToneKey(ChordAt(Section, Pos).Chord, Voice.Mode, Voice.Anchor, Ordinal, Shift);
                 } else if (!ParsePitchHead(Head, Octave, Key)) {
-                    Fail(FFileName, T.Line, "\"" + Head + "\" is not a note");
+                    FailAt(FFileName, T.Line, "\"" + Head + "\" is not a note");
                 }
                 Keys.push_back(std::clamp(Key + (Inst.Drums ? 0 : Inst.Transpose), 0, 127));
             }
-            if (Rest && !Keys.empty()) Fail(FFileName, T.Line, "a rest cannot sound with notes");
+            if (Rest && !Keys.empty()) FailAt(FFileName, T.Line, "a rest cannot sound with notes");
             std::map<int, size_t> StillOpen;
             for (const int Key : Keys) {
                 const auto Open = OpenTies.find(Key);
@@ -615,10 +600,10 @@ std::vector<TWrittenNote> TScoreReader::PlayVoice(const TSection& Section, const
             OpenTies = StillOpen;
             Pos += Duration;
         }
-        if (Pattern && Pos - RoundStart < Epsilon) Fail(FFileName, Voice.Line, "a chord pattern must take some time");
+        if (Pattern && Pos - RoundStart < Epsilon) FailAt(FFileName, Voice.Line, "a chord pattern must take some time");
     }
     if (!Pattern && std::fabs(Pos - Length) > Epsilon) {
-        Fail(FFileName, Voice.Line, Voice.Instrument + " lasts " + std::to_string(Pos / BarLength) + " bars in section " +
+        FailAt(FFileName, Voice.Line, Voice.Instrument + " lasts " + std::to_string(Pos / BarLength) + " bars in section " +
                                         Section.Name + ", which lasts " + std::to_string(Length / BarLength));
     }
     for (TWrittenNote& Note : Notes) Note.End = std::min(Note.End, Length);
@@ -645,7 +630,7 @@ double TScoreReader::SectionLength(const TSection& Section) {
         }
         Longest = std::max(Longest, Pos);
     }
-    if (Longest <= 0.0) Fail(FFileName, Section.Line, "section " + Section.Name + " is empty");
+    if (Longest <= 0.0) FailAt(FFileName, Section.Line, "section " + Section.Name + " is empty");
     return Longest;
 }
 
@@ -708,14 +693,14 @@ TScore TScoreReader::Read() {
         if (First == "section") {
             TSection Section;
             Section.Line = Line;
-            if (!(Words >> Section.Name)) Fail(FFileName, Line, "section needs a name");
+            if (!(Words >> Section.Name)) FailAt(FFileName, Line, "section needs a name");
             std::string Word;
             while (Words >> Word) {
                 if (Word == "from") {
                     std::string Source;
                     Words >> Source;
                     const auto Found = std::find_if(FSections.begin(), FSections.end(), [&](const TSection& S) { return S.Name == Source; });
-                    if (Found == FSections.end()) Fail(FFileName, Line, "no section \"" + Source + "\" before this one");
+                    if (Found == FSections.end()) FailAt(FFileName, Line, "no section \"" + Source + "\" before this one");
                     const std::string Name = Section.Name;
                     Section = *Found;
                     Section.Name = Name;
@@ -724,13 +709,13 @@ TScore TScoreReader::Read() {
                 } else if (Word == "tempo") {
                     std::string Value;
                     Words >> Value;
-                    Section.Tempo = Number(Value, FFileName, Line);
+                    Section.Tempo = ParseNumber(Value, FFileName, Line);
                 } else {
-                    Fail(FFileName, Line, "unexpected \"" + Word + "\" after the section name");
+                    FailAt(FFileName, Line, "unexpected \"" + Word + "\" after the section name");
                 }
             }
             for (const TSection& S : FSections) {
-                if (S.Name == Section.Name) Fail(FFileName, Line, "section " + Section.Name + " is defined twice");
+                if (S.Name == Section.Name) FailAt(FFileName, Line, "section " + Section.Name + " is defined twice");
             }
             FSections.push_back(Section);
             Current = &FSections.back();
@@ -748,7 +733,7 @@ TScore TScoreReader::Read() {
         if (!Current) {
             ReadHeader(First, Words, Line);
             std::string Extra;
-            if (First != "instrument" && (Words >> Extra)) Fail(FFileName, Line, "unexpected \"" + Extra + "\"");
+            if (First != "instrument" && (Words >> Extra)) FailAt(FFileName, Line, "unexpected \"" + Extra + "\"");
             continue;
         }
         const std::string Rest = Text.substr(Text.find(First) + First.size());
@@ -770,7 +755,7 @@ TScore TScoreReader::Read() {
                 int Octave = 4;
                 if (Tokens.size() < 2 || !ParsePitchHead(Tokens[1].Text, Octave, Voice.Anchor) ||
                     Tokens[1].Text.find_first_of("0123456789") == std::string::npos) {
-                    Fail(FFileName, Line, "a chord pattern needs its lowest note, for example \"over c3\"");
+                    FailAt(FFileName, Line, "a chord pattern needs its lowest note, for example \"over c3\"");
                 }
                 Tokens.erase(Tokens.begin(), Tokens.begin() + 2);
             } else if (!Tokens.empty() && Tokens[0].Text == "silent") {
@@ -780,13 +765,13 @@ TScore TScoreReader::Read() {
             Current->Voices.push_back(Voice);
             Continue = &Current->Voices.back().Tokens;
         } else {
-            if (!Continue) Fail(FFileName, Line, "\"" + First + "\" is neither an instrument nor chords");
+            if (!Continue) FailAt(FFileName, Line, "\"" + First + "\" is neither an instrument nor chords");
             const std::vector<TToken> More = Tokenize(Text, Line);
             Continue->insert(Continue->end(), More.begin(), More.end());
         }
     }
-    if (FSections.empty()) Fail(FFileName, Line, "the score has no section");
-    if (FForm.empty()) Fail(FFileName, Line, "the score has no form line");
+    if (FSections.empty()) FailAt(FFileName, Line, "the score has no section");
+    if (FForm.empty()) FailAt(FFileName, Line, "the score has no form line");
     for (TSection& Section : FSections) {
         FinishChords(Section);
         for (TVoiceLine& Voice : Section.Voices) Voice.Tokens = ExpandRepeats(Voice.Tokens, FFileName);
@@ -795,7 +780,7 @@ TScore TScoreReader::Read() {
     std::map<std::string, int> Occurrences;
     for (const std::string& Name : FForm) {
         const auto Found = std::find_if(FSections.begin(), FSections.end(), [&](const TSection& S) { return S.Name == Name; });
-        if (Found == FSections.end()) Fail(FFileName, FFormLine, "the form names an unknown section \"" + Name + "\"");
+        if (Found == FSections.end()) FailAt(FFileName, FFormLine, "the form names an unknown section \"" + Name + "\"");
         FScore.SectionStarts.emplace_back(Name, Seconds);
         Arrange(*Found, Seconds, Occurrences[Name]++);
         Seconds += SecondsAt(*Found, SectionLength(*Found));

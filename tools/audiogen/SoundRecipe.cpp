@@ -9,31 +9,16 @@
 #include <stdexcept>
 
 #include "GmSynth.h"
+#include "SourceText.h"
 
 namespace {
-
-[[noreturn]] void Fail(const std::string& FileName, int Line, const std::string& Message) {
-    throw std::runtime_error(FileName + ":" + std::to_string(Line) + ": " + Message);
-}
-
-double ParseNumber(const std::string& Text, const std::string& FileName, int Line) {
-    size_t Used = 0;
-    double Value = 0.0;
-    try {
-        Value = std::stod(Text, &Used);
-    } catch (const std::exception&) {
-        Used = 0;
-    }
-    if (Used == 0 || Used != Text.size()) Fail(FileName, Line, "\"" + Text + "\" is not a number");
-    return Value;
-}
 
 // A pitch in Hz ("440") or a note name ("A4").
 double ParsePitch(const std::string& Text, const std::string& FileName, int Line) {
     int Midi = 0;
     if (ParseNoteName(Text, Midi)) return MidiToFrequency(Midi);
     const double Hz = ParseNumber(Text, FileName, Line);
-    if (Hz <= 0.0 || Hz > 20000.0) Fail(FileName, Line, "pitch " + Text + " is outside 0..20000 Hz");
+    if (Hz <= 0.0 || Hz > 20000.0) FailAt(FileName, Line, "pitch " + Text + " is outside 0..20000 Hz");
     return Hz;
 }
 
@@ -41,7 +26,7 @@ int ParseKey(const std::string& Text, const std::string& FileName, int Line) {
     int Midi = 0;
     if (ParseNoteName(Text, Midi)) return Midi;
     const double Key = ParseNumber(Text, FileName, Line);
-    if (Key < 0 || Key > 127 || Key != std::floor(Key)) Fail(FileName, Line, "key " + Text + " is not 0..127");
+    if (Key < 0 || Key > 127 || Key != std::floor(Key)) FailAt(FileName, Line, "key " + Text + " is not 0..127");
     return static_cast<int>(Key);
 }
 
@@ -68,19 +53,19 @@ TVoice ReadVoice(std::istringstream& Words, const std::string& FileName, int Lin
     std::string KindName;
     Words >> KindName;
     const auto Kind = Kinds.find(KindName);
-    if (Kind == Kinds.end()) Fail(FileName, Line, "unknown voice kind \"" + KindName + "\"");
+    if (Kind == Kinds.end()) FailAt(FileName, Line, "unknown voice kind \"" + KindName + "\"");
     TVoice V;
     V.Kind = Kind->second;
     std::string Setting;
     while (Words >> Setting) {
         const size_t Equals = Setting.find('=');
-        if (Equals == std::string::npos) Fail(FileName, Line, "\"" + Setting + "\" is not key=value");
+        if (Equals == std::string::npos) FailAt(FileName, Line, "\"" + Setting + "\" is not key=value");
         const std::string Key = Setting.substr(0, Equals);
         const std::string Value = Setting.substr(Equals + 1);
         auto Num = [&](const std::string& T) { return ParseNumber(T, FileName, Line); };
         auto Pair = [&](double& A, double& B) {
             const auto Parts = SplitList(Value, ',');
-            if (Parts.size() != 2) Fail(FileName, Line, Key + " needs two values a,b");
+            if (Parts.size() != 2) FailAt(FileName, Line, Key + " needs two values a,b");
             A = Num(Parts[0]);
             B = Num(Parts[1]);
         };
@@ -91,12 +76,12 @@ TVoice ReadVoice(std::istringstream& Words, const std::string& FileName, int Lin
             V.Pitch1 = ParsePitch(B, FileName, Line);
         } else if (Key == "glide") V.Glide = Num(Value);
         else if (Key == "curve") {
-            if (Value != "exp" && Value != "lin") Fail(FileName, Line, "curve is exp or lin");
+            if (Value != "exp" && Value != "lin") FailAt(FileName, Line, "curve is exp or lin");
             V.ExpCurve = Value == "exp";
         } else if (Key == "vibrato") Pair(V.VibratoRate, V.VibratoCents);
         else if (Key == "fm") {
             const auto Parts = SplitList(Value, ',');
-            if (Parts.size() != 2) Fail(FileName, Line, "fm needs ratio,index");
+            if (Parts.size() != 2) FailAt(FileName, Line, "fm needs ratio,index");
             V.FmRatio = Num(Parts[0]);
             const auto [A, B] = Range(Parts[1]);
             V.FmIndex0 = Num(A);
@@ -109,7 +94,7 @@ TVoice ReadVoice(std::istringstream& Words, const std::string& FileName, int Lin
             if (Value == "lp") V.Filter = TSvf::Lowpass;
             else if (Value == "hp") V.Filter = TSvf::Highpass;
             else if (Value == "bp") V.Filter = TSvf::Bandpass;
-            else Fail(FileName, Line, "filter is lp, hp or bp");
+            else FailAt(FileName, Line, "filter is lp, hp or bp");
         } else if (Key == "cutoff") {
             const auto [A, B] = Range(Value);
             V.Cutoff0 = ParsePitch(A, FileName, Line);
@@ -139,10 +124,10 @@ TVoice ReadVoice(std::istringstream& Words, const std::string& FileName, int Lin
         else if (Key == "key") {
             V.Keys = {ParseKey(Value, FileName, Line)};
             V.Notes = {MidiToFrequency(V.Keys.front())};
-        } else Fail(FileName, Line, "unknown setting \"" + Key + "\"");
+        } else FailAt(FileName, Line, "unknown setting \"" + Key + "\"");
     }
-    if (V.Kind == TVoice::Gm && V.Keys.empty()) Fail(FileName, Line, "a gm voice needs key= or notes=");
-    if (V.Attack < 0 || V.Hold < 0 || V.Decay <= 0) Fail(FileName, Line, "attack and hold must be >= 0, decay > 0");
+    if (V.Kind == TVoice::Gm && V.Keys.empty()) FailAt(FileName, Line, "a gm voice needs key= or notes=");
+    if (V.Attack < 0 || V.Hold < 0 || V.Decay <= 0) FailAt(FileName, Line, "attack and hold must be >= 0, decay > 0");
     V.Attack = std::max(V.Attack, 0.0005);  // no voice starts with a click
     return V;
 }
@@ -278,7 +263,7 @@ TSoundRecipe ReadSoundRecipe(const std::string& FileName) {
         if (!(Words >> Command)) continue;
         auto Next = [&]() {
             std::string Word;
-            if (!(Words >> Word)) Fail(FileName, Line, Command + " needs more values");
+            if (!(Words >> Word)) FailAt(FileName, Line, Command + " needs more values");
             return ParseNumber(Word, FileName, Line);
         };
         if (Command == "voice") Recipe.Voices.push_back(ReadVoice(Words, FileName, Line));
@@ -292,11 +277,11 @@ TSoundRecipe ReadSoundRecipe(const std::string& FileName) {
             Recipe.EchoMix = Next();
         } else if (Command == "highpass") Recipe.HighpassHz = Next();
         else if (Command == "lowpass") Recipe.LowpassHz = Next();
-        else Fail(FileName, Line, "unknown command \"" + Command + "\"");
+        else FailAt(FileName, Line, "unknown command \"" + Command + "\"");
         std::string Extra;
-        if (Command != "voice" && (Words >> Extra)) Fail(FileName, Line, "unexpected \"" + Extra + "\"");
+        if (Command != "voice" && (Words >> Extra)) FailAt(FileName, Line, "unexpected \"" + Extra + "\"");
     }
-    if (Recipe.Voices.empty()) Fail(FileName, Line, "the recipe has no voice");
+    if (Recipe.Voices.empty()) FailAt(FileName, Line, "the recipe has no voice");
     return Recipe;
 }
 
