@@ -31,6 +31,22 @@ TRect Intersection(const TRect& A, const TRect& B) {
     return TRect{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
                  std::min(A.Bottom, B.Bottom)};
 }
+// A request at (X, Y), turned by Angle about (CenterX, CenterY) and scaled.
+TQuadRequest PlacedRequest(int32_t X, int32_t Y, float Angle, float CenterX, float CenterY, float ScaleX,
+                           float ScaleY, bool FlipVertical, bool MirrorHorizontal) {
+    TQuadRequest Request;
+    Request.X = static_cast<float>(X);
+    Request.Y = static_cast<float>(Y);
+    Request.Angle = Angle;
+    Request.CenterX = CenterX;
+    Request.CenterY = CenterY;
+    Request.ScaleX = ScaleX;
+    Request.ScaleY = ScaleY;
+    Request.FlipVertical = FlipVertical;
+    Request.MirrorHorizontal = MirrorHorizontal;
+    return Request;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -214,20 +230,12 @@ void TImageListItem::DrawEx4(int32_t X, int32_t Y, float Angle, float CenterX, f
                              float ScaleY, uint32_t ColorTopLeft, uint32_t ColorTopRight, uint32_t ColorBottomRight,
                              uint32_t ColorBottomLeft, bool FlipVertical, bool MirrorHorizontal, int32_t Pattern,
                              int32_t BlendMode) {
-    TQuadRequest Request;
-    Request.X = static_cast<float>(X);
-    Request.Y = static_cast<float>(Y);
-    Request.Angle = Angle;
-    Request.CenterX = CenterX;
-    Request.CenterY = CenterY;
-    Request.ScaleX = ScaleX;
-    Request.ScaleY = ScaleY;
+    TQuadRequest Request =
+        PlacedRequest(X, Y, Angle, CenterX, CenterY, ScaleX, ScaleY, FlipVertical, MirrorHorizontal);
     Request.Colors[qcTopLeft] = ColorTopLeft;
     Request.Colors[qcTopRight] = ColorTopRight;
     Request.Colors[qcBottomRight] = ColorBottomRight;
     Request.Colors[qcBottomLeft] = ColorBottomLeft;
-    Request.FlipVertical = FlipVertical;
-    Request.MirrorHorizontal = MirrorHorizontal;
     SetPatternTexCoords(Request, Pattern);
     DrawQuad(Request, BlendMode);
 }
@@ -236,17 +244,9 @@ void TImageListItem::DrawRect(const TRect& SourceRect, int32_t X, int32_t Y, flo
                               float CenterY, float ScaleX, float ScaleY, int32_t Red, int32_t Green, int32_t Blue,
                               int32_t Alpha, bool FlipVertical, bool MirrorHorizontal, int32_t /*Spare*/,
                               int32_t BlendMode) {
-    TQuadRequest Request;
-    Request.X = static_cast<float>(X);
-    Request.Y = static_cast<float>(Y);
-    Request.Angle = Angle;
-    Request.CenterX = CenterX;
-    Request.CenterY = CenterY;
-    Request.ScaleX = ScaleX;
-    Request.ScaleY = ScaleY;
+    TQuadRequest Request =
+        PlacedRequest(X, Y, Angle, CenterX, CenterY, ScaleX, ScaleY, FlipVertical, MirrorHorizontal);
     SetAllColors(Request, ColorOf(Red, Green, Blue, Alpha));
-    Request.FlipVertical = FlipVertical;
-    Request.MirrorHorizontal = MirrorHorizontal;
     SetRectTexCoords(Request, SourceRect);
     DrawQuad(Request, BlendMode);
 }
