@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "BenchSetup.h"
 #include "FormMainClass.h"
 #include "GameBoardClass.h"
 #include "RoundLevelClass.h"
@@ -23,11 +23,9 @@ double ProcessCpuSeconds() {
 int main(int Argc, char** Argv) {
     const std::string GameFolder = Argc > 1 ? Argv[1] : QUELLOW_GAME_DIR;
     const int Frames = Argc > 2 ? std::atoi(Argv[2]) : 300;
-    if (!std::getenv("SDL_VIDEODRIVER")) setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
-    std::string UserFolder = (std::filesystem::temp_directory_path() / "quellow-bench-XXXXXX").string();
-    if (!mkdtemp(UserFolder.data())) return 1;
-    setenv("XDG_DATA_HOME", UserFolder.c_str(), 1);
+    UseOffscreenDevices();
+    const TFreshUserFolder UserFolder;
+    if (!UserFolder.Made()) return 1;
 
     double BoardCpu = 0, FrameWall = 0;
     {
@@ -72,7 +70,6 @@ int main(int Argc, char** Argv) {
         }
         FrameWall = std::chrono::duration<double>(std::chrono::steady_clock::now() - WallStart).count();
     }
-    std::filesystem::remove_all(UserFolder);
     std::printf("board frame routine, CPU:      %.3f ms per frame\n", BoardCpu / Frames * 1000.0);
     std::printf("whole frame with read-back:    %.3f ms per frame (target: under 30 ms)\n", FrameWall / Frames * 1000.0);
     return 0;

@@ -6,18 +6,17 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "BenchSetup.h"
 #include "FormMainClass.h"
 #include "RandomClass.h"
 
 int main(int Argc, char** Argv) {
     const std::string GameFolder = Argc > 1 ? Argv[1] : QUELLOW_GAME_DIR;
     const int Cascades = Argc > 2 ? std::atoi(Argv[2]) : 2000;
-    std::string UserFolder = (std::filesystem::temp_directory_path() / "quellow-bench-XXXXXX").string();
-    if (!mkdtemp(UserFolder.data())) return 1;
-    setenv("XDG_DATA_HOME", UserFolder.c_str(), 1);
+    const TFreshUserFolder UserFolder;
+    if (!UserFolder.Made()) return 1;
     SetRandomSeedSource([] { return uint64_t{1}; });
 
     TFormMainSetup Setup;
@@ -71,6 +70,5 @@ int main(int Argc, char** Argv) {
                 static_cast<double>(Frames) * 0.030 / Seconds);
     std::printf("lockers batches opened: %lld   tiles matched: %lld   fruits landed: %lld\n",
                 static_cast<long long>(Batches), static_cast<long long>(Matched), static_cast<long long>(Landed));
-    std::filesystem::remove_all(UserFolder);
     return 0;
 }

@@ -8,9 +8,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "BenchSetup.h"
 #include "FormMainClass.h"
 
 namespace {
@@ -35,11 +35,9 @@ Uint32 PushQuit(Uint32, void*) {
 int main(int Argc, char** Argv) {
     const std::string GameFolder = Argc > 1 ? Argv[1] : QUELLOW_GAME_DIR;
     const double IdleSeconds = Argc > 2 ? std::atof(Argv[2]) : 5.0;
-    if (!std::getenv("SDL_VIDEODRIVER")) setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
-    std::string UserFolder = (std::filesystem::temp_directory_path() / "quellow-bench-XXXXXX").string();
-    if (!mkdtemp(UserFolder.data())) return 1;
-    setenv("XDG_DATA_HOME", UserFolder.c_str(), 1);
+    UseOffscreenDevices();
+    const TFreshUserFolder UserFolder;
+    if (!UserFolder.Made()) return 1;
 
     const auto Start = std::chrono::steady_clock::now();
     double FirstFrame = 0, MainLoad = 0, SplashCpuPerFrame = 0, IdleCpuShare = 0;
@@ -83,7 +81,6 @@ int main(int Argc, char** Argv) {
     }
     rusage Usage{};
     getrusage(RUSAGE_SELF, &Usage);
-    std::filesystem::remove_all(UserFolder);
 
     std::printf("video driver:                     %s\n", SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "?");
     std::printf("start-up to first presented frame: %.1f ms\n", FirstFrame * 1000);
