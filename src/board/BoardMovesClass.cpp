@@ -50,27 +50,32 @@ void ChooseKey(TBoardData& Board, const TTileStatusArray& Statuses, TPoint P, in
     Tile.Content = UnsetKey;
 }
 
+// The specials go back onto the opened tiles, one each: an opened tile already
+// shows what it holds, so a special neither opens a locker (the board keeps its
+// number of opened tiles) nor, as a bomb, turns a locker into a fruit that
+// completes a group. Only when every opened tile has one may a locker take one.
 void PutSpecialsBack(TBoardData& Board, TBoardSpecials Left) {
+    TSimpleObjectArray Placed;
+    int32_t FreeOpened = CountOpenedTiles(Board);
     for (int32_t Try = 0; Try < ShuffleTries; ++Try) {
         if (Left == TBoardSpecials{}) return;
-        TBoardTile& Tile = Board[RandomBoardPos()];
-        // Specials only ever land on tiles of the shape: a blaster or bomb must not
-        // turn a hole or an emptied position into a tile.
-        if (!HoldsTile(Tile)) continue;
+        const TPoint P = RandomBoardPos();
+        TBoardTile& Tile = Board[P];
+        const bool Fits = FreeOpened > 0 ? Tile.Kind == okFruit : HoldsTile(Tile);
+        if (!Fits || Placed[P]) continue;
+        Placed[P] = true;
+        if (Tile.Kind == okFruit) --FreeOpened;
+        Tile.Kind = okFruit;
         if (Left.Hammers > 0) {
-            Tile.Kind = okFruit;
             Tile.Content = ccHammer;
             --Left.Hammers;
         } else if (Left.UniFruits > 0) {
-            Tile.Kind = okFruit;
             Tile.Content = ccUniFruit;
             --Left.UniFruits;
         } else if (Left.Blasters > 0) {
-            Tile.Kind = okFruit;
             Tile.Content = ccFruitBlaster;
             --Left.Blasters;
-        } else if (Left.Bombs > 0) {
-            Tile.Kind = okFruit;
+        } else {
             Tile.Bomb = true;
             --Left.Bombs;
         }

@@ -36,7 +36,8 @@ bool MovesLeft(const TBoardData& Board, const TTileStatusArray& Statuses);
 // random lockers as the old board had opened tiles are opened with random
 // colours. Ready-made groups are broken by recolouring one tile of each (a
 // locker that fits no kind becomes an opened tile), and the hammers, uni
-// fruits, fruit blasters and bombs are put back on random tiles.
+// fruits, fruit blasters and bombs are put back on random opened tiles, each
+// on a tile of its own, so none is lost and none completes a group.
 // Positions outside the shape and emptied positions stay what they are.
 //
 // The groups are judged as the new board will be played: every tile idle. The
