@@ -154,8 +154,8 @@ TBoardData MakeShuffledBoard(const TBoardData& Board, int32_t ColorCount) {
         }
     }
 
-    // Each tile that still completes a group loses its key, so every ready-made
-    // group is broken by the first of its tiles that makes it one.
+    // A tile in a region of three or more loses its key, and the tiles after it are
+    // judged without it: a group of three loses one tile, a longer group more.
     const TTileStatusArray Statuses = TTileStatusArray::ForBoard(New);
     for (int32_t X = 1; X <= BoardSize; ++X) {
         for (int32_t Y = 1; Y <= BoardSize; ++Y) {

@@ -86,8 +86,8 @@ void TLockersAwayEffect::Draw(bool Shaking) {
             const TTile& Away = FTiles[X - 1][Y - 1];
             const int32_t JitterX = Shaking ? CosmeticRandomInt(3) : 0;
             const int32_t JitterY = Shaking ? CosmeticRandomInt(2) : 0;
-            DrawEffectTile(OmgImgList, Tile, Round(Away.Pos.X) + JitterX, Round(Away.Pos.Y) + JitterY, UniFruitColorIndex,
-                           FlowerIdx);
+            DrawEffectTile(OmgImgList, Tile, Round(Away.Pos.X) + JitterX, Round(Away.Pos.Y) + JitterY,
+                           UniFruitColorIndex, FlowerIdx);
         }
     }
 }

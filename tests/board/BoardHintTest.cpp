@@ -67,7 +67,8 @@ TEST_F(BoardHint, AfterTwelveIdleSecondsAMoveIsShownForTwoAndAHalf) {
     EXPECT_TRUE(SwapMakesMatch(Board.BoardData(), Board.TileStatuses(), Hint.Tile1Pos, Hint.Tile2Pos));
     EXPECT_TRUE(Board.HintMask()[Hint.Tile1Pos] && Board.HintMask()[Hint.Tile2Pos]);
     EXPECT_EQ(Board.HintMask().Count(), 2);
-    EXPECT_EQ(Board.NoMatchTimer(), FrameStep) << "an automatic hint counts as help: restarted, then counted this frame";
+    // An automatic hint counts as help: the no-match timer restarted, then counted this frame.
+    EXPECT_EQ(Board.NoMatchTimer(), FrameStep);
     Frames(82);
     EXPECT_TRUE(Board.HintShowing()) << "2490 ms shown";
     Frames(1);

@@ -163,7 +163,8 @@ TEST_F(BoardMoves, AShuffleKeepsTheShapeTheOpenedCountAndTheSpecialsAndLeavesNoG
         const int32_t Colors = 3 + Case / 2 % 4;
         for (uint64_t Seed = 1; Seed <= 25; ++Seed) {
             SCOPED_TRACE(::testing::Message() << Colors << " colours, seed " << Seed
-                                              << (WithSpecials ? ", with specials" : "") << (Apart ? ", rows apart" : ""));
+                                              << (WithSpecials ? ", with specials" : "")
+                                              << (Apart ? ", rows apart" : ""));
             const TBoardData Dense = BusyBoard(Seed, Colors, WithSpecials);
             const TBoardData Old = Apart ? RowsApart(Dense) : Dense;
             GameplayRandom().SetSeed(Seed * 31);
