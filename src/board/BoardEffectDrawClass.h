@@ -20,6 +20,13 @@ inline TPoint EffectCellCorner(int32_t Left, int32_t Top, int32_t X, int32_t Y) 
     return TPoint{Left + (X - 1) * BoardTilePixels, Top + (Y - 1) * BoardTilePixels};
 }
 
+// A locker or opened tile as the board draws it, with (X, Y) standing for its
+// cell corner: the box, the content (uni fruits in UniColor, flowers as FlowerIdx),
+// the bomb, the worm, a locker's special mark, the web. Effects that carry the
+// whole board away (lockers away, shuffle, lost board) draw every tile with it.
+void DrawEffectTile(TOmegaImageList* List, const TBoardTile& Tile, int32_t X, int32_t Y, int32_t UniColor,
+                    int32_t FlowerIdx);
+
 // A thrown object's flight, once per frame: gravity adds 1.62 pixels a frame to its
 // falling speed, while the sideways speed fades by 0.5 and the first throw (the
 // impulse, upward when negative) by 1.62, each stopping at 0.

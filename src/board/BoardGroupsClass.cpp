@@ -32,6 +32,12 @@ public:
         return Result;
     }
 
+    // Tiles in the region grown from S (S itself counts only when it is eligible).
+    int32_t RegionSize(TPoint S) const {
+        TSimpleObjectArray Region;
+        return Grow(S, Region);
+    }
+
 private:
     // Grows the region from S exactly as the board always has: R collects eligible
     // neighbours of the tiles visited so far, the next tile visited is the first
@@ -111,6 +117,13 @@ TSimpleObjectArray FindGroups(const TBoardData& Board, const TTileStatusArray& S
 
 TSimpleObjectArray FindGroups(const TBoardData& Board, TTileObjectKind Kind, int32_t Key) {
     return FindGroups(Board, TTileStatusArray{}, Kind, Key);
+}
+
+int32_t GroupRegionSize(const TBoardData& Board, const TTileStatusArray& Statuses, TPoint S) {
+    const TBoardTile& Tile = Board[S];
+    if (Tile.Kind != okLocker && Tile.Kind != okFruit) return 0;
+    const TSimpleObjectArray Mask = KeyMask(Board, Tile.Kind, TileKey(Tile));
+    return TGroupSearch(Mask, Statuses).RegionSize(S);
 }
 
 bool AnyGroup(const TBoardData& Board, const TTileStatusArray& Statuses, int32_t ColorCount) {

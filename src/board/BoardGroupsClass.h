@@ -25,6 +25,11 @@ TSimpleObjectArray FindGroups(const TBoardData& Board, const TTileStatusArray& S
 // The same with every tile idle (a board at rest, a level's starting board).
 TSimpleObjectArray FindGroups(const TBoardData& Board, TTileObjectKind Kind, int32_t Key);
 
+// Tiles in the region the group search grows from S for S's own kind and key
+// (0 for a tile that is neither a locker nor an opened tile). S belongs to a
+// group when this is 3 or more.
+int32_t GroupRegionSize(const TBoardData& Board, const TTileStatusArray& Statuses, TPoint S);
+
 // A group of lockers of any kind 1 to 3, or of fruits of any colour 1 to ColorCount.
 bool AnyGroup(const TBoardData& Board, const TTileStatusArray& Statuses, int32_t ColorCount);
 bool AnyGroup(const TBoardData& Board, int32_t ColorCount);

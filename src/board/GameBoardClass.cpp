@@ -122,14 +122,8 @@ void TGameBoard::UpdateShakeDecay() {
     DecayShakeAmplitudes(ShakeAmplitude);
 }
 
-// The hint shown after the player has been idle: it comes with the move search.
-void TGameBoard::UpdateHintInterval() {}
-
-// The fairy's offer to help a player who keeps clicking without a match: it comes with the hints.
-void TGameBoard::UpdateNoMatchInterval() {}
-
-// The regular look for a board without moves: it comes with the shuffle.
-void TGameBoard::UpdateNoMoreMovesCheck() {}
+// Steps 5 to 7, the hint interval, the no-match interval and the no-more-moves
+// check, and step 15, the hint, are in GameBoardHintClass.cpp.
 
 // Steps 9 and 16, falling and the post-fall delay, are in GameBoardFallClass.cpp.
 

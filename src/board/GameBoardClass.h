@@ -242,6 +242,47 @@ public:
     bool PostFallPending() const { return FPostFallPending; }
     // Nothing moves, opens or waits to be checked: the next move can be judged.
     bool IsSettled() const { return IsIdle() && !FPostFallPending; }
+    // The opening effect has shown these lockers open (LockersOpened). After the
+    // last of a batch the board looks for moves first (CheckNoMoreMoves), so a
+    // board left without any is reported before the fruit check starts a cascade.
+    void OpeningEffectComplete(const TSimpleObjectArray& Lockers, bool IsLast);
+
+    // Hints, no more moves and shuffle (GameBoardHintClass.cpp). The board looks
+    // for a swap that makes a group: to show it as a hint once the player has
+    // been idle for HintInterval, to hand it to the fairy, and to notice a board
+    // without moves, which the round then shuffles.
+
+    // A swap that makes a group, searched from a random tile (gameplay stream),
+    // which is itself examined last.
+    bool FindMove(THintTilesPos& Move);
+    // Shows the move FindMove finds as the hint and returns true; without one the
+    // hint positions become (0, 0) and nothing shows.
+    bool ShowHintIfAny();
+    // Shows these tiles as the hint (the fairy's hint) and restarts the hint interval.
+    void ShowHint(const THintTilesPos& Tiles);
+    // Looks for a move as the hint does but shows nothing (the positions found stay
+    // stored). A hammer or fruit blaster on an opened tile counts as a move.
+    bool MovesExist();
+    // Restarts the check's interval; then, unless already reported, while matching
+    // is on and no move exists: OnNoMoreMoves, once until ResetHintTimers.
+    void CheckNoMoreMoves();
+    // The hint interval and the no-more-moves check start again, and a board
+    // without moves may be reported again (after a shuffle).
+    void ResetHintTimers();
+    // The shuffled board that replaces this one (MakeShuffledBoard of BoardMovesClass);
+    // the board itself is not changed.
+    TBoardData MakeShuffledBoard() const;
+    // A random locker or opened tile becomes an opened hammer: a shuffled board
+    // that still has no move gets something to click.
+    void AddHammerAnywhere();
+
+    const THintTilesPos& HintTiles() const { return FHint.Tiles; }
+    const TSimpleObjectArray& HintMask() const { return FHint.Mask; }
+    int32_t HintWobble() const { return FHint.Wobble; }
+    int32_t HintShownTime() const { return FHint.ShownTime; }
+    bool NoMoreMovesRaised() const { return FNoMoreMovesRaised; }
+    int32_t HintIntervalTimer() const { return FHintIntervalTimer; }
+    int32_t NoMoreMovesTimer() const { return FNoMoreMovesTimer; }
 
 private:
     // The steps of BoardFrame, in their order.
@@ -270,7 +311,9 @@ private:
     void ClearRestoreFlags();
     void ClearUniPops();
     void HideHint();
+    void StartHint(const THintTilesPos& Tiles);
     bool HintLifts(TPoint P) const;
+    void DrawLifted(TBoardImage Image, int32_t Pattern, int32_t X, int32_t Y);
     // Drawing helpers.
     void ResolveImages();
     void DrawLook(const TTileLook& Look, int32_t X, int32_t Y);

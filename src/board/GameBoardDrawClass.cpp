@@ -125,6 +125,3 @@ void TGameBoard::DrawSelection() {
     Frame->DrawEx(Cell.X + 1, Cell.Y - 2 + Bounce, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 255, 255, 255, FSelectionAlpha,
                   FSelectionPattern, 0);
 }
-
-// The two hint tiles lifted and breathing apart: it comes with the move search.
-void TGameBoard::DrawHint() {}

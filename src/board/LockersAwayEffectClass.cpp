@@ -1,12 +1,9 @@
 #include "LockersAwayEffectClass.h"
 
 #include "BoardEffectDrawClass.h"
-#include "DrawRoutinesClass.h"
 #include "GeneralRoutinesClass.h"
-#include "OmegaImageListClass.h"
 #include "RandomClass.h"
 #include "SFXPlayerClass.h"
-#include "TileLooksClass.h"
 
 namespace {
 
@@ -89,28 +86,8 @@ void TLockersAwayEffect::Draw(bool Shaking) {
             const TTile& Away = FTiles[X - 1][Y - 1];
             const int32_t JitterX = Shaking ? CosmeticRandomInt(3) : 0;
             const int32_t JitterY = Shaking ? CosmeticRandomInt(2) : 0;
-            DrawTile(Tile, Round(Away.Pos.X) + JitterX, Round(Away.Pos.Y) + JitterY);
+            DrawEffectTile(OmgImgList, Tile, Round(Away.Pos.X) + JitterX, Round(Away.Pos.Y) + JitterY,
+                           UniFruitColorIndex, FlowerIdx);
         }
     }
-}
-
-// A tile as the board draws it: box, content, bomb, worm, special mark, web.
-void TLockersAwayEffect::DrawTile(const TBoardTile& Tile, int32_t X, int32_t Y) {
-    const TTileLook Box = BoxLook(Tile);
-    if (TImageListItem* Image = EffectImage(OmgImgList, BoardImageName(Box.Image)))
-        Image->Draw(X - 6, Y - 2, Box.Pattern);
-    if (Tile.Kind == okFruit) {
-        const TTileLook Content = ContentLook(Tile, UniFruitColorIndex, FlowerIdx);
-        if (TImageListItem* Image = EffectImage(OmgImgList, BoardImageName(Content.Image)))
-            Image->Draw(X, Y, Content.Pattern);
-        if (Tile.Bomb) {
-            if (TImageListItem* Bomb = EffectImage(OmgImgList, "FruitBomb")) Bomb->Draw(X + 4, Y + 7, BombFrame);
-        }
-        if (Tile.WormState == WormStateEating) {
-            if (TImageListItem* Worm = EffectImage(OmgImgList, "WormEating")) Worm->Draw(X, Y, 0);
-        }
-    } else if (IsSpecialLockerContent(Tile)) {
-        if (TImageListItem* Mark = EffectImage(OmgImgList, "SpecialLockerMark")) Mark->Draw(X, Y, 0);
-    }
-    if (Tile.Web) DrawWeb(OmgImgList, X, Y);
 }

@@ -46,7 +46,6 @@ private:
     static bool Flies(const TBoardTile& Tile) { return Tile.Kind == okLocker || Tile.Kind == okFruit; }
     bool Spread();
     void Draw(bool Shaking);
-    void DrawTile(const TBoardTile& Tile, int32_t X, int32_t Y);
 
     TBoardData FBoard;
     TTile FTiles[BoardSize][BoardSize];

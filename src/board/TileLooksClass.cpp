@@ -16,6 +16,7 @@ const char* BoardImageName(TBoardImage Image) {
         case biFruitBomb: return "FruitBomb";
         case biWormEating: return "WormEating";
         case biTileSelection: return "TileSelection";
+        case biFruitsOutside: return "FruitsOutside";
     }
     return "";
 }

@@ -21,9 +21,10 @@ enum TBoardImage : uint8_t {
     biSmallToolIcons,
     biFruitBomb,
     biWormEating,
-    biTileSelection
+    biTileSelection,
+    biFruitsOutside  // the fruit lifted out of its box, as the hint and the swap show it
 };
-constexpr int32_t BoardImageCount = biTileSelection + 1;
+constexpr int32_t BoardImageCount = biFruitsOutside + 1;
 
 // "Lockers", "SpecialLockerMark", ... exactly as the image files are named.
 const char* BoardImageName(TBoardImage Image);
