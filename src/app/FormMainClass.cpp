@@ -303,6 +303,7 @@ void TFormMain::InitMainImages() {
     ConfirmWindow->InitButtonImages();
     AddNameOKButton->InitImageSize();
     AddNameCancelButton->InitImageSize();
+    InitRoundImages();
 }
 
 void TFormMain::ApplyVolumes() {
@@ -327,7 +328,14 @@ void TFormMain::LoadSelectedPlayer() {
 
 bool TFormMain::FormCloseQuery() {
     // A running round asks first; everywhere else the window closes at once.
-    return true;
+    if (Scene() != gsMainGame) return true;
+    Round.PausedBeforeClose = Round.Paused;
+    if (PausingAllowed() && !Round.Paused) {
+        Round.Paused = true;
+        ApplyPause();
+    }
+    ShowConfirm(7, pbOK, nbCancel);
+    return false;
 }
 
 void TFormMain::FormClose() {
@@ -335,7 +343,7 @@ void TFormMain::FormClose() {
     if (MusicBox) MusicBox->StopAll();
     if (SFXPlayer) SFXPlayer->StopAll();
     if (HighScores && FPlayerLoaded) {
-        HighScores->Offer(LoadedPlayerName, PlayerProgress->Record().ScoreTotal);
+        OfferHighScore();
         HighScores->Save();
     }
     if (FPlayerLoaded) PlayerProgress->Save(LoadedPlayerName);

@@ -17,6 +17,7 @@
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
 #include "FallingFruitsClass.h"
+#include "FormMainRoundParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
 #include "GameButtonClass.h"
@@ -211,14 +212,39 @@ public:
     // The round is cleared: the board stops drawing and its lockers fly away.
     void StartLockersAway();
 
+    // The round (FormMainRound*.cpp): its gauges, scoring, panels, results, comment
+    // writers, the shuffle's effects and what the main form knows of the round.
+    TRoundGauges Gauges;
+    TRoundScoring Scoring;
+    TRoundPanels Panels;
+    TRoundResults Results;
+    TRoundBoardEffects BoardEffects;
+    TRoundComments Comments;
+    TRoundState Round;
+
     // The level being played.
     TRoundLevel RoundLevel;
     int32_t CurrentIsland = 1;
     int32_t CurrentLevel = 1;
-    // Starts island Island's level Level straight into the round (the map leads here in
-    // the finished game; developers and tests call it directly). False when the level
-    // file is missing or damaged: the player was told and nothing changed.
+    // Starts island Island's level Level: the objective is announced behind the iris,
+    // then the round runs. Level selection, the map's direct start of 1-01, restart,
+    // time up's Yes and developer starts all come here. False when the level file is
+    // missing or damaged: the player was told and nothing changed.
     bool StartLevel(int32_t Island, int32_t Level);
+    // The objective is met (every gauge's completion comes here): the round clears,
+    // once, or waits for a trophy window first. Nothing after time up.
+    void ObjectiveMet();
+    // The won round's medal, reward, best time, unlocks, high score and save.
+    void RoundWon();
+    // Writes the loaded player's progress (won rounds, bonus results, purchases). Nothing
+    // without a loaded player; a failed write is told once and the game goes on.
+    bool SaveProgress();
+    // Space and the menu may pause now: in the round, under its announcement, and in a
+    // bonus stage while it is played.
+    bool PausingAllowed() const;
+    void TogglePause();
+    // The in-game menu, as its button or Escape opens it.
+    void OpenInGameMenu();
     // Loads the main image set at once, as the splash would (for tools that skip the opening).
     void MainLoadForDevelopment();
     std::unique_ptr<TCompanyLogos> CompanyLogos;
@@ -257,6 +283,7 @@ private:
     void FrameHelp();
     void FrameLevelSel();
     void FrameObjectiveInfo();
+    void FrameRoundBackground();
     void FrameStageResult();
     void FrameMirelIsland();
     void FrameShopItems();
@@ -283,7 +310,6 @@ private:
     // hidden, and the board stays out of sight while the locker filler drops it in.
     void StartFallingForLevel();
     // The main-game frame's layers of falling and lockers, in their places among the round's.
-    void FrameFallingOverBoard();
     void FrameFallingPieces();
     void FrameFallingFruits();
     void FrameLockerFrames();
@@ -304,6 +330,179 @@ private:
     void MouseMoveMainGame(int32_t X, int32_t Y);
     void MouseDownMainGame(TMouseButton Button, int32_t X, int32_t Y);
     void MouseUpMainGame(int32_t X, int32_t Y);
+
+    // The round (FormMainRound.cpp: objects, level start, frame, input).
+    void CreateRoundGauges();
+    void CreateRoundPanels();
+    void CreateRoundResults();
+    void CreateCommentWriters();
+    void WireRoundEvents();
+    void InitRoundImages();
+    void ResetRoundObjects();
+    void ConfigureRoundFromLevel();
+    void PlaceLeftPanelParts(TPoint PanelPos);
+    void FrameRoundPanels();
+    void CountLandedFruit(int32_t FruitColorIdx);
+    void LockerFrameCleared(TPoint TilePos);
+    // Flowers and spiders count through these (their own parts of the game call them).
+    void FlowerFound();
+    void SpiderHunted();
+    // The round's flow (FormMainRoundFlow.cpp).
+    void ObjectiveInfoShowing();
+    void ObjectiveInfoStartHiding();
+    void ObjectiveInfoHidingComplete();
+    void RoundCommentFinished(TGameCommentType CommentType);
+    void RoundClear();
+    void FreezeRound();
+    void ClearCommentFinished();
+    void LockersAwayFinished();
+    void StageResultShowingComplete();
+    void StageResultHidingComplete();
+    void LeaveRound();
+    void AlmostTimeUp();
+    void TimeUp();
+    void LostBoardAsksForDialog();
+    void TimeUpAnswered(bool Retry);
+    void NoMoreMoves();
+    void StartShuffle();
+    void ShuffleFinished(const TBoardData& NewBoardData);
+    void ShuffleButtonFullClick();
+    void SetClockPause(TRoundPauseReason Reason, bool On);
+    void ApplyPause();
+    void SpacePressed();
+    // The in-game menu and the round's questions (FormMainInGameMenu.cpp).
+    void CreateInGameMenu();
+    void InGameMenuButtonClick(const char* Tag);
+    void InGameMenuStartHiding();
+    void InGameMenuHidingComplete();
+    void ConfirmInRound(uint8_t Kind, bool PositiveAnswer);
+    void MouseMoveInGameMenu(int32_t X, int32_t Y);
+    void MouseDownInGameMenu(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpInGameMenu(int32_t X, int32_t Y);
+    void MouseDownObjectiveInfo(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseMoveStageResult(int32_t X, int32_t Y);
+    void MouseDownStageResult(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpStageResult(int32_t X, int32_t Y);
+    // Results (FormMainResults.cpp).
+    void DrawStageResult();
+    // The loaded player's score goes to the high scores (nobody's when no player is loaded).
+    void OfferHighScore();
+    // The menu screens reached from the in-game menu (FormMainMenuScreens.cpp).
+    void OpenInGameOptions();
+    void OpenInGameHelp();
+
+    // Steps that later parts of the game fill, each at its place in the round.
+    // Special objects and tools (FormMainSpecials.cpp).
+    void ResetSpecialsForRound();
+    void ConfigureSpecialsForLevel();
+    void FrameFlowerRow();
+    void FrameHammeredObjects();
+    void FrameSpecialShines();
+    void FrameHammerBlasterBomb();
+    void FrameUniBubble();
+    void FrameNewFlowerAndStars();
+    void FrameToolIcons();
+    void FrameToolsInHand();
+    void ApplyPauseToSpecials(bool Visible);
+    void WithdrawTools();
+    bool ToolInHand() const;
+    bool SpecialEffectRunning() const;
+    // Presses and moves the tools take first; true when a tool took the press.
+    bool ToolsMouseDown(TMouseButton Button, int32_t X, int32_t Y);
+    void ToolsMouseMove(int32_t X, int32_t Y);
+    // The fairy (FormMainFairy.cpp).
+    void ResetFairyForRound();
+    void ShowFairyForLevel();
+    void FrameFairyBehind();
+    void FrameFairyInFront();
+    void ApplyPauseToFairy(bool Visible);
+    void FairyIntroducesHerself();
+    void FairyLeavesRound();
+    void FairyLeavesBoard();
+    bool FairyVisible() const;
+    bool FairyMouseDown(TMouseButton Button, int32_t X, int32_t Y);
+    void FairyOrderShuffle();
+    // The island's monster (FormMainMonsters.cpp).
+    void ResetMonstersForRound();
+    void PrepareMonsterForLevel();
+    void FrameMonsters();
+    void FrameAbsorbedEnergy();
+    void ApplyPauseToMonsters(bool Visible);
+    void MonsterRoundBegun();
+    void MonsterRoundEnded();
+    // The bonus stage (FormMainBonus.cpp).
+    void ResetBonusForRound();
+    void ApplyPauseToBonus(bool Visible);
+    // True when the level offers a bonus stage now: it is started and the round not left.
+    bool OfferBonusStage();
+    void BonusStageHidingComplete();
+    void BonusStageCommentFinished();
+    void DrawBonusResult();
+    // The garden and the shop (FormMainGarden.cpp).
+    void ResetPlantAnnouncerForRound();
+    void UnlockShopItemsForLevel();
+    // True when a new plant is announced; the flow goes on when its window has gone.
+    bool AnnouncePlantForLevel();
+    void FramePlantAnnouncer();
+    // Worms and spiders (FormMainWorms.cpp, FormMainSpiders.cpp).
+    void ResetWormsForRound();
+    void FrameWorms();
+    void RemoveWorms();
+    void ApplyPauseToWorms(bool Visible);
+    void ResetSpidersForRound();
+    void FrameWebsAndSpiders();
+    void RemoveSpiders();
+    void StopSpiderHunt();
+    void RestartSpiderHunt();
+    void ApplyPauseToSpiders(bool Visible);
+    // Trophies and incentives (FormMainTrophies.cpp).
+    void ResetTrophiesForRound();
+    bool TrophyAnnouncing() const;
+    void HoldWinForTrophy();
+    void DropPendingWin();
+    // True when an incentive window comes before this level's announcement.
+    bool ShowIncentiveForLevel();
+    void MarkIncentiveAndUnlockTools();
+    // True when a trophy is announced; the result flow goes on when it has gone.
+    bool TestLevelTrophies();
+    void AnnounceWaitingTrophies();
+    // The tutorial and the story (FormMainTutorial.cpp).
+    void ResetTutorialForRound();
+    void PlaceTutorialForRound();
+    void StartTutorialPointer();
+    void CloseTutorial();
+    void FrameTutorial();
+    void ApplyPauseToTutorial(bool Visible);
+    bool TutorialAllowsBoardPress(TMouseButton Button, int32_t X, int32_t Y) const;
+    void TutorialMouseDown(TMouseButton Button, int32_t X, int32_t Y);
+    void TutorialMouseMove(int32_t X, int32_t Y);
+    void PlayStoryChapter(int32_t Chapter);
+    // The map and its level dots (FormMainMap.cpp).
+    void RecordLevelTime(int32_t Seconds);
+    int32_t StoredBestTime() const;
+    void LeaveRoundByLevelDots();
+    // Decorations (FormMainDecorations.cpp).
+    void ResetDecorationsForRound();
+    void PrepareDecorationsForLevel();
+    void FrameDecorationsBack();
+    void FrameDecorationsMiddle();
+    void FrameDecorationsFront();
+    void FrameGlobalShine();
+    void StartGlobalShine();
+    void FrameBounceDust();
+    void FrameFlowerButterflies();
+    void FrameGardenButterflies();
+    void FrameTubeBubbles();
+    void FrameShuffleBubbles();
+    void FrameShuffleShine();
+    void ShuffleButtonFull();
+    void FrameScreenDust();
+    void FrameConfetti();
+    void StartMedalShine(TMedalKind Medal);
+    void StopMedalShine();
+    void FrameMedalShine();
+    void FrameScoringDust();
+    void ApplyPauseToDecorations(bool Visible);
     void MouseDownCompanyLogos();
     void MouseDownSplash();
     bool ImageGroupLoaded(TImageCategory Category) const;
@@ -320,6 +519,7 @@ private:
     std::vector<std::string> FStoryImages;  // the pictures of the story chapter on screen
     std::set<std::string> FFailedLateLoads;  // late images that could not be read: never tried again
     TAnimData FBombAnim;                     // the fuse sparks of the fruit bombs
+    std::string FBackgroundImage = "GameBG1";  // the round's background, named once per level
 
     TFormMainSetup FSetup;
     SDL_Window* FWindow = nullptr;

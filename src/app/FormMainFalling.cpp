@@ -41,17 +41,15 @@ void TFormMain::WireFallingEffects() {
         LockerPieces->Start(BoardDataTmp, Lockers);
     };
     OpeningLockers->OnOpeningEffectComplete = [this](TObject*, TSimpleObjectArray Lockers, bool IsLast) {
-        GameBoard->LockersOpened(Lockers);
-        // The no-more-moves check comes first here once hints and the shuffle exist.
-        if (IsLast) GameBoard->CheckFruitGroups();
+        // The last of a batch: a board left without a move is found before the fruits are checked.
+        GameBoard->OpeningEffectComplete(Lockers, IsLast);
     };
 
     // Fruits blown off by a bomb fly harder; matched ones are thrown by the grouping's completion.
     GameBoard->OnFallingFruitsEffectRequest = [this](TObject*, TBoardData NewBoardData, TSimpleObjectArray Fruits) {
         FallingFruits->Start(NewBoardData, Fruits, FallModeBlown);
     };
-    // The round counts a landed fruit: score, objective, combos, enemies' intervals, shuffle energy.
-    FallingFruits->OnGroundHit = [](TObject*, int32_t /*FruitColorIdx*/, int32_t /*HorzTilePos*/) {};
+    // The round counts a landed fruit (OnGroundHit, wired with the round).
     // The island's monster may be hit or swallow the fruit on its way down.
     FallingFruits->OnMonsterHitCheck = [](TObject*, TPoint, bool& /*Hitting*/, bool& /*Absorbing*/) {};
     // A puff of dust where a fruit bounces.
@@ -61,12 +59,7 @@ void TFormMain::WireFallingEffects() {
     GameBoard->OnRemoveLockerFrames = [this](TObject*, TSimpleObjectArray FramesToRemove) {
         LockerFrames->Remove(FramesToRemove);
     };
-    LockerFrames->OnLockerFrameEffectRequest = [this](TObject*, TPoint TilePos) {
-        PlaySoundEffect("LockerClear");
-        LockerFrameEffect->Start(TilePos);
-        // Still to come: a shine at the tile, 25 points, the trophy count, and the
-        // clear-tiles objective met when no frame is left.
-    };
+    // A cleared frame scores and may meet the objective (wired with the round).
 
     // The opening drop is over: the board shows itself and the frames fly in.
     LockerFiller->OnFinish = [this](TObject*) {
@@ -75,9 +68,9 @@ void TFormMain::WireFallingEffects() {
         // Still to come: the spider hunt starts, the fairy appears.
     };
 
-    // The round's result follows the lockers-away ending.
+    // The round's result follows the lockers-away ending (OnFinished, wired with the round);
+    // a knocked-out monster sinks as the lockers spread.
     LockersAwayEffect->OnAboutSpreading = [](TObject*) {};
-    LockersAwayEffect->OnFinished = [](TObject*) {};
 
     // What refill and the locker check ask or report, for the parts that answer later:
     // the fairy explains new specials, the player's tools, the flower row, torn webs.
@@ -109,13 +102,6 @@ void TFormMain::StartLockersAway() {
     LockersAwayEffect->UniFruitColorIndex = GameBoard->UniColor();
     LockersAwayEffect->FlowerIdx = GameBoard->ChosenFlowerIdx();
     LockersAwayEffect->Start(GameBoard->BoardData());
-}
-
-// Right over the board: the opening drop, the lockers-away ending, opening lockers.
-void TFormMain::FrameFallingOverBoard() {
-    LockerFiller->UpdateAndDraw();
-    LockersAwayEffect->UpdateAndDraw();
-    OpeningLockers->UpdateAndDraw();
 }
 
 void TFormMain::FrameFallingPieces() { LockerPieces->UpdateAndDraw(); }

@@ -124,6 +124,10 @@ void TFormMain::HandleEvent(const SDL_Event& Event) {
                     FormKeyPress('\r');
                 } else if (Key == SDLK_ESCAPE) {
                     FormKeyPress('\x1B');
+                } else if (Key == SDLK_SPACE && !Event.key.repeat) {
+                    // One press pauses or resumes once: held keys repeat, and the press's
+                    // text event is not a second press.
+                    SpacePressed();
                 }
                 break;
             }
@@ -160,6 +164,10 @@ void TFormMain::FormKeyPress(char Key) {
     switch (Scene()) {
         case gsAddPlayer:
         case gsAddInitialPlayer: KeyPressAddPlayer(Key); break;
+        case gsMainGame:
+        case gsBonusStage:
+            if (Key == '\x1B' && Panels.MenuButton->Enabled) OpenInGameMenu();
+            break;
         default: break;
     }
 }

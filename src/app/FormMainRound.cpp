@@ -1,7 +1,21 @@
-// The round: creating and wiring the board and its effects, starting a level,
-// and the main-game scene's frame and mouse handling.
+// The round: creating and wiring the board and the round's objects, starting a
+// level in the game's order, and the main-game scene's frame and mouse handling.
 #include "FormMainClass.h"
+#include "GeneralRoutinesClass.h"
 #include "MessageBoxClass.h"
+#include "SFXPlayerClass.h"
+
+namespace {
+// The round timer's tube, shown at the right edge of the board.
+constexpr int32_t TubeTimerLeft = 741;
+constexpr int32_t TubeTimerHideLeft = 800;
+constexpr int32_t TubeTimerTop = 111;
+// The left panel slides in from the left; the money panel drops from the top.
+constexpr int32_t LeftPanelHideX = -170;
+constexpr TPoint MoneyPanelShown{643, 0};
+constexpr TPoint MoneyPanelHidden{643, -70};
+constexpr TPoint PausedSignPos{387, 258};
+}  // namespace
 
 void TFormMain::CreateRoundObjects() {
     GameBoard = std::make_unique<TGameBoard>();
@@ -13,7 +27,21 @@ void TFormMain::CreateRoundObjects() {
     WireBoardEvents();
     WireSwapEffects();
     WireFallingEffects();
+    BoardEffects.ShuffleAway = std::make_unique<TShuffleAwayEffect>();
+    BoardEffects.LostBoard = std::make_unique<TLostBoardEffect>();
+    BoardEffects.ShuffleAway->OmgImgList = &OmegaImageList1;
+    BoardEffects.ShuffleAway->Left = GameBoard->Left;
+    BoardEffects.ShuffleAway->Top = GameBoard->Top;
+    BoardEffects.LostBoard->OmgImgList = &OmegaImageList1;
+    BoardEffects.LostBoard->Left = GameBoard->Left;
+    BoardEffects.LostBoard->Top = GameBoard->Top;
+    CreateRoundGauges();
+    CreateRoundPanels();
+    CreateInGameMenu();
+    CreateRoundResults();
+    CreateCommentWriters();
     PlayerProgress = std::make_unique<TPlayerProgress>();
+    WireRoundEvents();
 }
 
 // Every event the board raises reaches a handler here; the effects that answer
@@ -22,45 +50,397 @@ void TFormMain::WireBoardEvents() {
     GameBoard->OnFallingFruitsEffectRequest = [](TObject*, TBoardData, TSimpleObjectArray) {};
 }
 
+void TFormMain::CreateRoundGauges() {
+    Gauges.TubeTimer = std::make_unique<TTubeTimer>();
+    TTubeTimer& Timer = *Gauges.TubeTimer;
+    Timer.OmgImgList = &OmegaImageList1;
+    Timer.Left = TubeTimerLeft;
+    Timer.HideLeft = TubeTimerHideLeft;
+    Timer.Top = TubeTimerTop;
+    Timer.Paused = true;
+    Timer.Reset();
+    Gauges.ProgressTube = std::make_unique<TProgressTube>();
+    Gauges.ProgressTube->OmgImgList = &OmegaImageList1;
+    Gauges.FruitGather = std::make_unique<TFruitGather>();
+    Gauges.FruitGather->OmgImgList = &OmegaImageList1;
+    Gauges.FruitGather->OmgFont = &OmegaFont_Size10;
+    Gauges.ObjectiveLogo = std::make_unique<TObjectiveLogo>();
+    Gauges.ObjectiveLogo->OmgImgList = &OmegaImageList1;
+    Gauges.ObjectiveInfo = std::make_unique<TObjectiveInfo>();
+    Gauges.ObjectiveInfo->OmgImgList = &OmegaImageList1;
+    Gauges.IslandDigit = std::make_unique<TInfoDigit>();
+    Gauges.IslandDigit->OmgImgList = &OmegaImageList1;
+    Gauges.IslandDigit->DigitImg = "LevelInfoDigit";
+    Gauges.LevelDigit = std::make_unique<TInfoDigit>();
+    Gauges.LevelDigit->OmgImgList = &OmegaImageList1;
+    Gauges.LevelDigit->DigitImg = "LevelInfoDigit";
+
+    Scoring.Score = std::make_unique<TJackpotScore>();
+    TJackpotScore& Score = *Scoring.Score;
+    Score.OmgImgList = &OmegaImageList1;
+    Score.OmgFont = &OmegaFont_Size8;
+    Score.Kind = jkDefault;
+    Score.DigitImg = "Score";
+    Score.DigitBlurImg = "ScoreBlur";
+    Score.Digits = 6;
+    Score.Increment = 9;
+    Scoring.Money = std::make_unique<TJackpotScore>();
+    TJackpotScore& Money = *Scoring.Money;
+    Money.OmgImgList = &OmegaImageList1;
+    Money.OmgFont = &OmegaFont_Size10;
+    Money.Kind = jkMoney;
+    Money.DigitImg = "Money";
+    Money.DigitBlurImg = "MoneyBlur";
+    Money.Digits = 6;
+    Money.Increment = 3;
+    Scoring.Combos = std::make_unique<TCombos>();
+    Scoring.Combos->OmgImgList = &OmegaImageList1;
+    Scoring.MoneyEffect = std::make_unique<TMoneyEffect>();
+    Scoring.MoneyEffect->OmgImgList = &OmegaImageList1;
+    Scoring.MoneyEffect->Image = "MoneyEffect";
+    Scoring.FlowingMoneyIcon = std::make_unique<TFlowingMoneyIcon>();
+    Scoring.FlowingMoneyIcon->OmgImgList = &OmegaImageList1;
+    Scoring.TaviScoring = std::make_unique<TTaviScoring>();
+    Scoring.TaviScoring->OmgImgList = &OmegaImageList1;
+}
+
+void TFormMain::CreateRoundPanels() {
+    Panels.LeftPanel = std::make_unique<TGameMenuWindow>();
+    TGameMenuWindow& Left = *Panels.LeftPanel;
+    Left.OmgImgList = &OmegaImageList1;
+    Left.WindowImg = "LeftPanel";
+    Left.Left = 0;
+    Left.Top = 0;
+    Left.HidingXPos = LeftPanelHideX;
+    Left.HidingYPos = 0;
+    Left.ShowDir = sdToRight;
+    Left.MoveStep = 3;
+    Left.Reset();
+    Panels.MoneyPanel = std::make_unique<TPanelMover>();
+    TPanelMover& MoneyPanel = *Panels.MoneyPanel;
+    MoneyPanel.Left = MoneyPanelShown.X;
+    MoneyPanel.Top = MoneyPanelShown.Y;
+    MoneyPanel.HideLeft = MoneyPanelHidden.X;
+    MoneyPanel.HideTop = MoneyPanelHidden.Y;
+    MoneyPanel.HorzStep = 1;
+    MoneyPanel.VertStep = 1;
+    MoneyPanel.PutAtHiddenPos();
+    Panels.MenuButton = std::make_unique<TGameButton>();
+    Panels.MenuButton->OmgImgList = &OmegaImageList1;
+    Panels.MenuButton->ImageName = "InGameMenuButton";
+    Panels.MenuButton->PushedAdjustEnabled = true;
+    Panels.ShuffleButton = std::make_unique<TShuffleButton>();
+    Panels.ShuffleButton->OmgImgList = &OmegaImageList1;
+    // "Paused" breathes between faint and full.
+    Panels.PausedPulse = std::make_unique<TValueUpDown>();
+    Panels.PausedPulse->Setup(14, 14, 600, 100);
+    PlaceLeftPanelParts(Left.Position());
+}
+
+void TFormMain::CreateCommentWriters() {
+    // The round's words and the flowers' names centre on the board (x about 448, at y 250
+    // and 307), the map's news on the screen (about 398, at y 207).
+    struct TWriterSettings {
+        int32_t AdjustX, AdjustY;
+        TShiftAdjListKind Shift;
+        int32_t WavingTime;
+    };
+    const TWriterSettings Settings[CommentWriterCount] = {
+        {50, -32, slNormal, 1500}, {50, 25, slShorter, 1500}, {0, -75, slShorter, 3000}};
+    for (int32_t I = 0; I < CommentWriterCount; ++I) {
+        Comments.Writers[I] = std::make_unique<TGameComment>();
+        TGameComment& Writer = *Comments.Writers[I];
+        Writer.OmgImgList = &OmegaImageList1;
+        Writer.OmgFont = &OmegaFont_Size18;
+        Writer.TextStringsComp = TextStrings.get();
+        Writer.LettersImg = "CommentFont";
+        Writer.AdditionalHorzSpace = 3;
+        Writer.CenterAdjustX = Settings[I].AdjustX;
+        Writer.CenterAdjustY = Settings[I].AdjustY;
+        Writer.ShiftAdjListKind = Settings[I].Shift;
+        Writer.WavingTime = Settings[I].WavingTime;
+    }
+}
+
+// The left panel carries the level's numbers, the objective, the tools, the shuffle
+// button, the score and the menu button wherever it is.
+void TFormMain::PlaceLeftPanelParts(TPoint P) {
+    Gauges.IslandDigit->Left = P.X + 67;
+    Gauges.IslandDigit->Top = P.Y + 25;
+    Gauges.LevelDigit->Left = P.X + 84;
+    Gauges.LevelDigit->Top = P.Y + 25;
+    Gauges.ObjectiveLogo->Left = P.X + 10;
+    Gauges.ObjectiveLogo->Top = P.Y + 55;
+    Panels.ShuffleButton->Left = P.X + 29;
+    Panels.ShuffleButton->Top = P.Y + 363;
+    Scoring.Score->Left = P.X + 36;
+    Scoring.Score->Top = P.Y + 480;
+    Panels.MenuButton->Left = P.X + 36;
+    Panels.MenuButton->Top = P.Y + 529;
+    // The tools' hooks and counts, and the shuffle button's shine, come with their parts.
+}
+
+// After the main image set is in memory: sizes the round's objects read from their images.
+void TFormMain::InitRoundImages() {
+    Gauges.TubeTimer->InitImages();
+    Gauges.ProgressTube->InitImages();
+    Gauges.FruitGather->InitImages();
+    Gauges.ObjectiveInfo->InitImages();
+    Gauges.IslandDigit->InitImages();
+    Gauges.LevelDigit->InitImages();
+    Scoring.Score->InitImages();
+    Scoring.Money->InitImages();
+    Scoring.MoneyEffect->InitImages();
+    Panels.MenuButton->InitImageSize();
+    Panels.ShuffleButton->TakeImageSizes();
+    for (TGameButton* Button : {Panels.ResumeButton.get(), Panels.RestartButton.get(), Panels.OptionsButton.get(),
+                                Panels.HelpButton.get(), Panels.ToMapButton.get(), Results.OKButton.get()}) {
+        Button->InitImageSize();
+    }
+    for (auto& Writer : Comments.Writers) Writer->TakeLetterSize();
+}
+
+// --- Level start ------------------------------------------------------------
+
 bool TFormMain::StartLevel(int32_t Island, int32_t Level) {
     TLevelStartContext Context;
     Context.Island = Island;
     Context.Level = Level;
-    if (!StartRoundLevel(Context, *GameBoard, RoundLevel)) return false;
-    ClearSwapEffects();
+    Context.MaxUnlockedToolKind = UnlockedToolKindOf(PlayerProgress->Record());
+    Context.TestMode = TestModeObjectivesOfOne;
+    // The file first: a missing or damaged one is told and changes nothing.
+    TRoundLevel Read;
+    if (!ReadRoundLevel(Context, Read)) return false;
+    RoundLevel = Read;
     CurrentIsland = Island;
     CurrentLevel = Level;
-    StartFallingForLevel();
-    SelectRoundMusic(RoundLevel.Start, *MusicBox);
-    OverlayBackgroundScene = gsMainGame;
-    GameScene->SetValue(gsMainGame);
+
+    ResetRoundObjects();
+    ConfigureRoundFromLevel();
     return true;
 }
+
+// Every object of the round back to its start.
+void TFormMain::ResetRoundObjects() {
+    SceneTransition->Cancel();
+    ScreenDarkener->SwitchOff();
+    Panels.MoneyPanel->PutAtHiddenPos();
+    Gauges.TubeTimer->Reset();
+    ResetTutorialForRound();
+    ResetWormsForRound();
+    ResetSpidersForRound();
+    ResetBonusForRound();
+    Scoring.MoneyEffect->Reset();
+    Gauges.ObjectiveInfo->Reset();
+    ResetPlantAnnouncerForRound();
+    for (auto& Writer : Comments.Writers) Writer->Reset();
+    GameBoard->ResetForRound();
+    ClearSwapEffects();
+    OpeningLockers->Clear();
+    LockerPieces->Clear();
+    FallingFruits->Clear();
+    LockerFrameEffect->Clear();
+    LockersAwayEffect->Clear();
+    LockerFiller->Clear();
+    BoardEffects.ShuffleAway->Clear();
+    BoardEffects.LostBoard->Clear();
+    Scoring.Combos->Reset();
+    Scoring.TaviScoring->Reset();
+    Panels.ShuffleButton->ResetForRound();
+    ResetSpecialsForRound();
+    Scoring.FlowingMoneyIcon->Reset();
+    Gauges.ProgressTube->Reset();
+    ResetMonstersForRound();
+    Gauges.FruitGather->Reset();
+    ResetTrophiesForRound();
+    ResetFairyForRound();
+    ResetDecorationsForRound();
+    Results.Window->Reset();
+    Panels.InGameMenu->Reset();
+    Round.LevelScore = 0;
+    Round.RoundOver = false;
+    Round.TimeUp = false;
+    Round.WinPending = false;
+    Round.Paused = false;
+    ApplyPause();
+    Round.PausedBeforeMenu = false;
+    Round.Clocks.Clear();
+    // From the level start until its announcement has hidden, the round's time stands still.
+    SetClockPause(prAnnouncement, true);
+}
+
+// The level's values go to the round's objects, in the game's order.
+void TFormMain::ConfigureRoundFromLevel() {
+    const TLevelStart& Start = RoundLevel.Start;
+    const TLevelRecord& Values = Start.Values;
+    Round.Objective = Values.Objective;
+    Gauges.TubeTimer->Time = Values.Time;
+    Panels.ShuffleButton->FullRequiredFruits = Values.FullRequiredFruits;
+    Results.Medal->SilverReqTime = Start.SilverReqTime;
+    Results.Medal->GoldReqTime = Start.GoldReqTime;
+    Gauges.ProgressTube->FruitCountTarget = Values.FruitCountTarget;
+    Gauges.FruitGather->SetTargets(Values);
+    Round.RoundCleared = false;
+    Gauges.ObjectiveLogo->ObjectiveKind = Round.Objective;
+    Gauges.ProgressTube->Visible = Round.Objective == goTargetFruits;
+    Gauges.FruitGather->Visible = Round.Objective == goCollectFruits || Round.Objective == goSpiderHunt;
+    ApplyLevelToBoard(Start, *GameBoard);
+    ConfigureSpecialsForLevel();
+    Scoring.Combos->MoneyPerFruitCombo = Start.MoneyPerCombo;
+
+    // The board stays out of sight while the locker filler drops it in.
+    StartFallingForLevel();
+    PrepareDecorationsForLevel();
+    Panels.LeftPanel->Show();
+    Gauges.TubeTimer->Prepare();
+    if (Round.Objective == goTargetFruits) Gauges.ProgressTube->Show();
+    if (Gauges.FruitGather->Visible) Gauges.FruitGather->Show();
+    SelectRoundMusic(Start, *MusicBox);
+
+    // Monster images are the current island's only; the other islands' backgrounds go.
+    UnloadImageGroup(icMonster - icTrophy);
+    if (Round.Objective == goBeatMonster) LoadAllPngs(icMonster);
+    Round.BackgroundIsland = CurrentIsland;
+    FBackgroundImage = "GameBG" + std::to_string(CurrentIsland);
+    for (int32_t Island = 1; Island <= 5; ++Island) {
+        if (Island != CurrentIsland) UnloadImage("GameBG" + std::to_string(Island));
+    }
+    Gauges.IslandDigit->SetValue(CurrentIsland);
+    Gauges.LevelDigit->SetValue(CurrentLevel);
+    ShowFairyForLevel();
+    PlaceTutorialForRound();
+    Results.Stats->ProgressingMoneyStep = Results.Stats->MoneyStepForIsland(CurrentIsland);
+    Gauges.ObjectiveInfo->ShowingTime = Start.ObjectiveInfoShowingTime;
+    PrepareMonsterForLevel();
+    Scoring.MoneyEffect->ScaleFactor = 0.7f;
+
+    OverlayBackgroundScene = gsMainGame;
+    if (!ShowIncentiveForLevel()) {
+        StartTransition(gsObjectiveInfo);
+        Gauges.ObjectiveInfo->Start(Round.Objective);
+    }
+}
+
+// --- The frame -----------------------------------------------------------------
 
 void TFormMain::FrameMainGame() {
     BombFrame = FBombAnim.CurrentPattern();
     FBombAnim.Advance();
-    DrawLateLoadImage("GameBG" + std::to_string(CurrentIsland), 0, 0, true);
+    Panels.MoneyPanel->Update();
+    DrawLateLoadImage(FBackgroundImage, 0, 0, true);
+    FrameDecorationsBack();
+    FrameFairyBehind();
+
     GameBoard->BoardFrame();
-    FrameFallingOverBoard();
-    // Over the board: the sparkle of matched fruits, the pieces of opened lockers, the swaps,
-    // the matched fruits swelling out, the fruits thrown to the ground, the locker frames.
+    LockerFiller->UpdateAndDraw();
+    BoardEffects.LostBoard->UpdateAndDraw();
+    BoardEffects.ShuffleAway->UpdateAndDraw();
+    LockersAwayEffect->UpdateAndDraw();
+    OpeningLockers->UpdateAndDraw();
+
+    FrameGlobalShine();
+    Gauges.ProgressTube->UpdateAndDraw();
+    Gauges.FruitGather->UpdateAndDraw();
+    FrameMonsters();
+    FrameFlowerRow();
+    FrameFairyInFront();
+
+    // Over the board, in the order they stack.
     MatchedCyanEffect->Frame();
     FrameFallingPieces();
     SwapEffect->Frame();
     GroupedFruitsEffect->Frame();
+    FrameBounceDust();
     FrameFallingFruits();
+    FrameHammeredObjects();
+    FrameWorms();
+    FrameWebsAndSpiders();
     FrameLockerFrames();
+    FrameSpecialShines();
+    FrameHammerBlasterBomb();
     FrameLockerFrameEffect();
+    FrameUniBubble();
+    FrameFlowerButterflies();
+    FrameNewFlowerAndStars();
+
+    Comments.Round().UpdateAndDraw();
+    FrameGardenButterflies();
+    Comments.Flower().UpdateAndDraw();
+    FrameDecorationsMiddle();
+    Scoring.MoneyEffect->UpdateAndDraw();
+    Scoring.Combos->UpdateAndDraw();
+
+    Gauges.TubeTimer->UpdateAndDraw();
+    if (Gauges.TubeTimer->RelaxedMode != rmYes) {
+        FrameTubeBubbles();
+        FrameAbsorbedEnergy();
+    }
+    FrameRoundPanels();
+    FrameDecorationsFront();
+    FrameToolsInHand();
+    if (Round.Paused) {
+        Panels.PausedPulse->Update();
+        if (TImageListItem* Sign = OmegaImageList1.Find("Paused")) {
+            const int32_t Alpha = std::min(Panels.PausedPulse->RoundedValue(), 255);
+            Sign->DrawEx(PausedSignPos.X, PausedSignPos.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, Alpha, 0, 0);
+        }
+    }
+    FrameTutorial();
+    FrameScreenDust();
+    if (Scene() != gsNewTrophy) FrameConfetti();
 }
 
+// The left panel and everything it carries, then the money panel.
+void TFormMain::FrameRoundPanels() {
+    Panels.LeftPanel->Update();
+    Panels.LeftPanel->Draw();
+    Gauges.IslandDigit->Draw();
+    Gauges.LevelDigit->Draw();
+    Gauges.ObjectiveLogo->Draw();
+    FrameToolIcons();
+    Panels.ShuffleButton->UpdateAndDraw();
+    FrameShuffleBubbles();
+    Panels.ShuffleButton->DrawEdgeCover();
+    FrameShuffleShine();
+    Scoring.Score->UpdateAndDraw();
+    Panels.MenuButton->Draw();
+
+    const TPoint MoneyPos = Panels.MoneyPanel->CurrentPos();
+    if (TImageListItem* Panel = OmegaImageList1.Find("MoneyPanel")) Panel->Draw(MoneyPos.X, MoneyPos.Y, 0);
+    Scoring.Money->Left = MoneyPos.X + 42;
+    Scoring.Money->Top = MoneyPos.Y + 27;
+    Scoring.Money->UpdateAndDraw();
+}
+
+// --- Input -----------------------------------------------------------------------
+
 void TFormMain::MouseMoveMainGame(int32_t X, int32_t Y) {
-    if (GameBoard->Dragging()) GameBoard->PressAt(X, Y, mbLeft);
+    Panels.ShuffleButton->MouseMove(X, Y);
+    Panels.MenuButton->MouseMove(X, Y);
+    ToolsMouseMove(X, Y);
+    if (!ToolInHand()) {
+        if (GameBoard->Dragging() && !SpecialEffectRunning() && TutorialAllowsBoardPress(mbLeft, X, Y)) {
+            GameBoard->PressAt(X, Y, mbLeft);
+        }
+    }
+    TutorialMouseMove(X, Y);
 }
 
 void TFormMain::MouseDownMainGame(TMouseButton Button, int32_t X, int32_t Y) {
-    if (Button == mbLeft) GameBoard->SetDragging(true);
-    GameBoard->PressAt(X, Y, Button);
+    if (Button == mbLeft && TutorialAllowsBoardPress(mbLeft, X, Y)) GameBoard->SetDragging(true);
+    if (Comments.Round().CommentType() == coGo) Comments.Round().SkipWaving();
+    Panels.ShuffleButton->MouseDown(X, Y, Button);
+    Panels.MenuButton->MouseDown(X, Y, Button);
+    if (FairyMouseDown(Button, X, Y)) return;
+    if (ToolsMouseDown(Button, X, Y)) return;
+    if (!ToolInHand() && !SpecialEffectRunning() && TutorialAllowsBoardPress(Button, X, Y)) {
+        GameBoard->PressAt(X, Y, Button);
+    }
+    TutorialMouseDown(Button, X, Y);
 }
 
-void TFormMain::MouseUpMainGame(int32_t /*X*/, int32_t /*Y*/) { GameBoard->SetDragging(false); }
+void TFormMain::MouseUpMainGame(int32_t X, int32_t Y) {
+    GameBoard->SetDragging(false);
+    Panels.ShuffleButton->MouseUp(X, Y);
+    Panels.MenuButton->MouseUp(X, Y);
+}

@@ -138,6 +138,9 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseMove(X, Y); break;
         case gsMainGame: MouseMoveMainGame(X, Y); break;
+        case gsObjectiveInfo: Panels.MenuButton->MouseMove(X, Y); break;
+        case gsInGameMenu: MouseMoveInGameMenu(X, Y); break;
+        case gsStageResult: MouseMoveStageResult(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseMoveAddPlayer(X, Y); break;
         default: break;
@@ -150,6 +153,9 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsSplash: MouseDownSplash(); break;
         case gsConfirmWindow: ConfirmWindow->MouseDown(X, Y, Button); break;
         case gsMainGame: MouseDownMainGame(Button, X, Y); break;
+        case gsObjectiveInfo: MouseDownObjectiveInfo(Button, X, Y); break;
+        case gsInGameMenu: MouseDownInGameMenu(Button, X, Y); break;
+        case gsStageResult: MouseDownStageResult(Button, X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseDownAddPlayer(Button, X, Y); break;
         default: break;
@@ -160,6 +166,9 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseUp(X, Y); break;
         case gsMainGame: MouseUpMainGame(X, Y); break;
+        case gsObjectiveInfo: Panels.MenuButton->MouseUp(X, Y); break;
+        case gsInGameMenu: MouseUpInGameMenu(X, Y); break;
+        case gsStageResult: MouseUpStageResult(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseUpAddPlayer(X, Y); break;
         default: break;
@@ -173,7 +182,6 @@ void TFormMain::FramePlayerSelect() { FrameMenu(); }
 void TFormMain::FrameStory() {}
 void TFormMain::FrameMap() {}
 void TFormMain::FrameBonusStage() {}
-void TFormMain::FrameInGameMenu() { SceneFrame(OverlayBackgroundScene); }
 
 void TFormMain::FrameOptions() {
     if (Scene() == gsInGameOptions) {
@@ -191,15 +199,19 @@ void TFormMain::FrameHighScores() { FrameMenu(); }
 void TFormMain::FrameHelp() {}
 void TFormMain::FrameLevelSel() {}
 
-void TFormMain::FrameObjectiveInfo() {
-    if (OverlayBackgroundScene == gsBonusStage) {
+// The round or the bonus stage, under the announcement and the result.
+void TFormMain::FrameRoundBackground() {
+    if (Round.Objective == goBonusStage) {
         FrameBonusStage();
     } else {
         FrameMainGame();
     }
 }
 
-void TFormMain::FrameStageResult() { FrameObjectiveInfo(); }
+void TFormMain::FrameObjectiveInfo() {
+    FrameRoundBackground();
+    Gauges.ObjectiveInfo->UpdateAndDraw();
+}
 void TFormMain::FrameMirelIsland() {}
 void TFormMain::FrameShopItems() { FrameMirelIsland(); }
 void TFormMain::FrameNewTrophy() { SceneFrame(TrophyBackgroundScene); }
@@ -229,6 +241,9 @@ void TFormMain::ShowConfirm(uint8_t Kind, TPositiveButtonKind Positive, TNegativ
 void TFormMain::ConfirmHidingComplete(bool PositiveAnswer) {
     ScreenDarkener->FadeOut();
     switch (ConfirmWindow->Kind()) {
+        case 0:
+        case 6:
+        case 7: ConfirmInRound(ConfirmWindow->Kind(), PositiveAnswer); break;
         case 1:
             GameScene->SetValue(gsMenu);
             if (PositiveAnswer) FormClose();

@@ -74,11 +74,8 @@ void TFormMain::GroupedFruitsRequested(const TBoardData& NewBoardData, const TSi
     GroupedFruitsEffect->FlowerIdx = GameBoard->ChosenFlowerIdx();
     GroupedFruitsEffect->Start(NewBoardData, GroupedFruits);
     MatchedCyanEffect->Start(GroupedFruits);
-    // Still to come here: the combo check of a player's swap (scoring, with the
-    // board, the grouped fruits and SwappedTilePos when CheckCombos), and the
-    // worms and spiders caught in the grouped tiles.
-    static_cast<void>(CheckCombos);
-    static_cast<void>(SwappedTilePos);
+    if (CheckCombos) Scoring.Combos->CheckCombos(NewBoardData, GroupedFruits, SwappedTilePos);
+    // Still to come here: the worms and spiders caught in the grouped tiles.
 }
 
 void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleObjectArray& GroupedFruits) {

@@ -4,12 +4,17 @@
 #include "MusicBoxClass.h"
 
 bool StartRoundLevel(const TLevelStartContext& Context, TGameBoard& Board, TRoundLevel& Round) {
+    if (!ReadRoundLevel(Context, Round)) return false;
+    ApplyLevelToBoard(Round.Start, Board);
+    return true;
+}
+
+bool ReadRoundLevel(const TLevelStartContext& Context, TRoundLevel& Round) {
     TLevelRecord Record;
     if (!LoadLevelFile(LevelFileName(Context.Island, Context.Level), Record)) return false;
     Round.Context = Context;
     Round.Record = Record;
     Round.Start = PrepareLevelStart(Record, Context);
-    ApplyLevelToBoard(Round.Start, Board);
     return true;
 }
 

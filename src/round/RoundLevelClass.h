@@ -29,6 +29,11 @@ struct TRoundLevel {
 // board is set up for it (ApplyLevelToBoard).
 bool StartRoundLevel(const TLevelStartContext& Context, TGameBoard& Board, TRoundLevel& Round);
 
+// The first half of a level start: reads the level file and prepares the values the
+// components take, leaving the board alone. False (Round unchanged) when the file is
+// missing, too short or damaged; the player has been told.
+bool ReadRoundLevel(const TLevelStartContext& Context, TRoundLevel& Round);
+
 // The board's part of the level start, in this order: reset for the round; the
 // level's tiles; the shared fruit colour count; the refill chances and maxima,
 // the flower countdown range and the highest tool; the mode (flowers hide in

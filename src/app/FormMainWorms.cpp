@@ -1,0 +1,9 @@
+// The round's fruit worms. Each step sits at its place in the round; the worms
+// come with the fruit worms.
+#include "FormMainClass.h"
+
+void TFormMain::ResetWormsForRound() {}
+void TFormMain::FrameWorms() {}
+// A shuffle, a won round's ending or time up: every worm leaves the board.
+void TFormMain::RemoveWorms() {}
+void TFormMain::ApplyPauseToWorms(bool /*Visible*/) {}
