@@ -210,6 +210,8 @@ bool TFormMain::StartPlayLevel() {
     // otherwise take the whole screen again whenever it gains the focus).
     Options->FullScreen = false;
     MainLoad();
+    // The round is entered from a quiet scene, so the logos never run under the iris.
+    GameScene->SetValue(gsLevelSel);
     if (!StartLevel(FSetup.PlayIsland, FSetup.PlayLevel)) {
         FStartupStopped = true;
         return false;

@@ -29,9 +29,10 @@ TEST_F(PlayLevel, StartUpGoesStraightIntoTheLevelAndStaysInAWindow) {
     TTestDriver Driver(PlaySetup(1, 1));
     ASSERT_TRUE(Driver.Start());
     TFormMain& Form = Driver.Form();
-    EXPECT_EQ(Form.Scene(), gsMainGame);
+    // The objective is announced behind the iris while the board drops in.
     EXPECT_TRUE(Form.MainImagesLoaded());
     EXPECT_TRUE(Form.LockerFiller->Running());
+    EXPECT_TRUE(Driver.StepUntil([&Form] { return Form.Scene() == gsObjectiveInfo; }, 100));
     // The board is the level's own: every locker where the level file puts it, of its kind.
     TLevelRecord Record;
     ASSERT_TRUE(LoadLevelFile(LevelFileName(1, 1), Record));
@@ -51,7 +52,7 @@ TEST_F(PlayLevel, StartUpGoesStraightIntoTheLevelAndStaysInAWindow) {
     Driver.SendEvent(Focus);
     Driver.Step(5);
     EXPECT_FALSE(Form.FullScreen());
-    EXPECT_EQ(Form.Scene(), gsMainGame);
+    EXPECT_EQ(Form.Scene(), gsObjectiveInfo);
     EXPECT_TRUE(Driver.Messages().empty());
 }
 
@@ -93,15 +94,21 @@ TEST_F(PlayLevel, TheGamesOwnLoopPlaysASwapFromTheMouseAndEndsWhenTheWindowClose
     TFormMain& Form = Driver.Form();
     TGameBoard& Board = *Form.GameBoard;
 
-    // Watches each frame of the running loop: once the board has dropped in and rests, two
-    // neighbouring tiles that make a group are clicked; once that move has played out, the
-    // window is closed.
-    enum class TStage { WaitingForBoard, Swapped, Closing } Stage = TStage::WaitingForBoard;
+    // Watches each frame of the running loop: once the announcement rests it is clicked away;
+    // once the board has dropped in and rests, two neighbouring tiles that make a group are
+    // clicked; once that move has played out, the window is closed, and the round's question
+    // whether to quit is answered OK.
+    enum class TStage { Announced, WaitingForBoard, Swapped, Closing, Answered } Stage = TStage::Announced;
     TBoardData Before;
     int64_t FramesAtSwap = 0;
     Form.OmegaTimer1.OnTimer = [&](TObject* Sender) {
         Form.OmegaTimer1Timer(Sender);
-        if (Stage == TStage::WaitingForBoard && Board.CanDraw && Board.IsSettled()) {
+        if (Stage == TStage::Announced && Form.Scene() == gsObjectiveInfo &&
+            Form.Gauges.ObjectiveInfo->Phase() == TObjectiveInfo::ipShowing) {
+            PushClick(TPoint{445, 320});
+            Stage = TStage::WaitingForBoard;
+        } else if (Stage == TStage::WaitingForBoard && Form.Scene() == gsMainGame && Board.CanDraw &&
+                   Board.IsSettled()) {
             THintTilesPos Move;
             if (!FindMoveFrom(Board.BoardData(), Board.TileStatuses(), TPoint{1, 1}, Move)) return;
             Before = Board.BoardData();
@@ -112,16 +119,22 @@ TEST_F(PlayLevel, TheGamesOwnLoopPlaysASwapFromTheMouseAndEndsWhenTheWindowClose
         } else if (Stage == TStage::Swapped && !(Board.BoardData() == Before) && Board.IsSettled()) {
             PushWindowEvent(Form.Window(), SDL_WINDOWEVENT_CLOSE);
             Stage = TStage::Closing;
+        } else if (Stage == TStage::Closing && Form.Scene() == gsConfirmWindow &&
+                   Form.ConfirmWindow->Window().Phase() == TGameMenuWindow::phShown) {
+            const TGameButton& OK = Form.ConfirmWindow->PositiveButton();
+            PushClick(TPoint{OK.Left + OK.Width / 2, OK.Top + OK.Height / 2});
+            Stage = TStage::Answered;
         }
     };
-    // Should the move never play, the loop still ends.
+    // Should the move never play, the loop still ends: a close in the round asks first, and
+    // the next one, with the question up, closes the game.
     const SDL_TimerID Deadline = SDL_AddTimer(
         20000,
         [](Uint32, void*) -> Uint32 {
             SDL_Event Quit{};
             Quit.type = SDL_QUIT;
             SDL_PushEvent(&Quit);
-            return 0;
+            return 1000;
         },
         nullptr);
 
@@ -129,7 +142,7 @@ TEST_F(PlayLevel, TheGamesOwnLoopPlaysASwapFromTheMouseAndEndsWhenTheWindowClose
     SDL_RemoveTimer(Deadline);
     EXPECT_TRUE(Form.Closed());
     // A swap without a group slides back and leaves the board as it was: this one played.
-    ASSERT_EQ(Stage, TStage::Closing) << "the swap did not play out";
+    ASSERT_EQ(Stage, TStage::Answered) << "the swap did not play out, or closing did not ask";
     EXPECT_GT(Form.FramesRun(), FramesAtSwap);
     EXPECT_TRUE(Driver.Messages().empty());
 }

@@ -1,25 +1,23 @@
-// Replays as tests: a seeded game the bot plays is the same game every time it
-// is played, drawn or headless, and its replay plays it again move for move.
-// A difference is reported at the first frame where the board parts ways.
+// Replays as tests: a seeded round that the bot plays from its announcement to
+// its result is the same round every time it is played, drawn or headless, and
+// its recorded presses alone play it again. A difference is reported at the
+// first frame where the rounds part ways.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "BotPlayerClass.h"
-#include "ReplayClass.h"
+#include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 
 namespace {
 
-// What a game looked like: a digest of the board's tiles, statuses and the bot's
-// counts after every frame, and the board and counts at the end.
-struct TGameTrace {
+// What a round looked like: a digest of the board, the round's gauges and totals
+// after every frame, and its result.
+struct TRoundTrace {
     std::vector<uint64_t> FrameDigests;
-    TBoardData FinalBoard;
-    TBotCounts Counts;
-    std::vector<TReplayMove> MovesMade;
+    TRoundResult Result;
+    TRoundReplay Recorded;
 };
 
 void Mix(uint64_t& Hash, const void* Data, size_t Size) {
@@ -27,160 +25,146 @@ void Mix(uint64_t& Hash, const void* Data, size_t Size) {
     for (size_t I = 0; I < Size; ++I) Hash = (Hash ^ Bytes[I]) * 0x100000001B3ull;
 }
 
-uint64_t Digest(const TGameBoard& Board, const TBotCounts& Counts) {
+template <typename T>
+void MixValue(uint64_t& Hash, const T& Value) {
+    Mix(Hash, &Value, sizeof(Value));
+}
+
+uint64_t Digest(TFormMain& Form) {
     uint64_t Hash = 0xCBF29CE484222325ull;
-    Mix(Hash, &Board.BoardData(), sizeof(TBoardData));
-    Mix(Hash, &Board.TileStatuses(), sizeof(TTileStatusArray));
-    Mix(Hash, &Counts, sizeof(Counts));
+    Mix(Hash, &Form.GameBoard->BoardData(), sizeof(TBoardData));
+    Mix(Hash, &Form.GameBoard->TileStatuses(), sizeof(TTileStatusArray));
+    MixValue(Hash, Form.Scene());
+    MixValue(Hash, Form.Gauges.TubeTimer->ElapsedMiliSecs());
+    MixValue(Hash, Form.Gauges.ProgressTube->Counted());
+    MixValue(Hash, Form.Scoring.Score->Value());
+    MixValue(Hash, Form.Scoring.Money->Value());
+    MixValue(Hash, Form.Round.LevelScore);
+    MixValue(Hash, Form.Comments.Round().CommentType());
     return Hash;
 }
 
-// Plays Frames frames of the replay's level and seed: the bot chooses the moves,
-// or, with PlayBack, the replay's moves are played back (drawn or headless).
-TGameTrace Play(const TReplay& Game, int32_t Frames, bool Drawn, bool PlayBack) {
+// Plays the round of Level with Seed: the bot chooses, or Recorded's presses are played back.
+TRoundTrace Play(int32_t Island, int32_t Level, uint64_t Seed, bool Drawn, const TRoundReplay* Recorded = nullptr) {
     TTestDriverSetup Setup;
     Setup.Headless = !Drawn;
     TTestDriver Driver(Setup);
-    TGameTrace Trace;
+    TRoundTrace Trace;
     if (!Driver.Start()) {
         ADD_FAILURE() << "the game did not start";
         return Trace;
     }
     TFormMain& Form = Driver.Form();
-    if (!StartSeededLevel(Form, Game.Seed, Game.Island, Game.Level)) {
+    if (Drawn) Form.MainLoadForDevelopment();
+    TRoundDriver Round(Driver);
+    if (!Round.Start(Island, Level, Seed)) {
         ADD_FAILURE() << "the level did not start";
         return Trace;
     }
-    TBotPlayer Bot(Form);
-    TReplayPlayer Replayer(Game);
-    Trace.FrameDigests.reserve(static_cast<size_t>(Frames));
-    for (int32_t Frame = 0; Frame < Frames; ++Frame) {
-        if (PlayBack) {
-            if (!Replayer.Act(Form, Frame)) {
-                ADD_FAILURE() << "the board refused the recorded move before frame " << Frame;
-                break;
-            }
+    Trace.FrameDigests.reserve(20000);
+    size_t Next = 0;
+    while (!Round.Finished() && Round.Frame() < 20000) {
+        if (Recorded) {
+            Next = Round.SendRecordedInputs(*Recorded, Next);
+            Round.StepFrame();
         } else {
-            Bot.Act(Frame);
+            Round.BotFrame({});
         }
-        Driver.Step();
-        Trace.FrameDigests.push_back(Digest(*Form.GameBoard, Bot.Counts()));
+        Trace.FrameDigests.push_back(Digest(Form));
     }
-    Trace.FinalBoard = Form.GameBoard->BoardData();
-    Trace.Counts = Bot.Counts();
-    Trace.MovesMade = PlayBack ? Game.Moves : Bot.MovesMade();
+    Trace.Result = Round.Result();
+    Trace.Recorded = Round.Recorded();
     return Trace;
 }
 
-// Empty when both games are the same; else where they first part ways.
-std::string FirstDifference(const TGameTrace& A, const TGameTrace& B) {
+// Empty when both rounds are the same; else where they first part ways.
+std::string FirstDifference(const TRoundTrace& A, const TRoundTrace& B) {
     const size_t Frames = std::min(A.FrameDigests.size(), B.FrameDigests.size());
     for (size_t Frame = 0; Frame < Frames; ++Frame)
         if (A.FrameDigests[Frame] != B.FrameDigests[Frame])
-            return "the games part ways at frame " + std::to_string(Frame);
-    if (A.FrameDigests.size() != B.FrameDigests.size()) return "one game ran fewer frames";
-    if (!(A.FinalBoard == B.FinalBoard)) return "the final boards differ";
-    if (!(A.Counts == B.Counts)) return "the counts differ";
-    if (A.MovesMade != B.MovesMade) return "the moves made differ";
+            return "the rounds part ways at frame " + std::to_string(Frame);
+    if (A.FrameDigests.size() != B.FrameDigests.size()) return "one round ran fewer frames";
+    if (A.Result.End != B.Result.End || A.Result.Seconds != B.Result.Seconds || A.Result.Medal != B.Result.Medal ||
+        A.Result.Score != B.Result.Score || A.Result.Money != B.Result.Money || A.Result.Moves != B.Result.Moves)
+        return "the results differ";
     return "";
 }
 
-TEST(Replay, ASeededGamePlaysTheSameEveryTimeAndFromItsReplay) {
-    TReplay Game;
-    Game.Seed = 11;
-    constexpr int32_t Frames = 12000;  // six minutes of game time
-    const TGameTrace First = Play(Game, Frames, false, false);
-    EXPECT_GT(First.Counts.Moves, 140) << "the game must be long enough to tell";
-    EXPECT_GT(First.Counts.FruitsMatched, 3 * First.Counts.Moves) << "every move matches at least three fruits";
-    EXPECT_GT(First.Counts.LockersOpened, 0);
-    EXPECT_GT(First.Counts.Cascades, 0);
+TEST(Replay, ASeededRoundPlaysTheSameEveryTimeAndFromItsPresses) {
+    const TRoundTrace First = Play(1, 14, 11, false);
+    ASSERT_EQ(First.Result.End, reWon);
+    EXPECT_GT(First.Result.Moves, 25) << "the round must be long enough to tell";
+    EXPECT_GE(First.Result.LevelScore, 3 * 130) << "every landed fruit scores three";
 
-    const TGameTrace Second = Play(Game, Frames, false, false);
+    const TRoundTrace Second = Play(1, 14, 11, false);
     EXPECT_EQ(FirstDifference(First, Second), "");
 
-    Game.Moves = First.MovesMade;
-    const TGameTrace Replayed = Play(Game, Frames, false, true);
+    // The presses alone play it again: the announcement's click, every tile, the result's OK.
+    const TRoundTrace Replayed = Play(1, 14, 11, false, &First.Recorded);
     EXPECT_EQ(FirstDifference(First, Replayed), "");
+    EXPECT_EQ(Replayed.Recorded.Inputs, First.Recorded.Inputs);
 
-    // Another seed is another game.
-    TReplay Other;
-    Other.Seed = 12;
-    EXPECT_NE(Play(Other, 200, false, false).FinalBoard, First.FinalBoard);
+    // Another seed is another round.
+    const TRoundTrace Other = Play(1, 14, 12, false);
+    EXPECT_NE(FirstDifference(First, Other), "");
 }
 
-TEST(Replay, DrawnAndHeadlessPlayTheSameGame) {
-    TReplay Game;
-    Game.Seed = 5;
-    constexpr int32_t Frames = 1000;
-    const TGameTrace Headless = Play(Game, Frames, false, false);
-    ASSERT_GT(Headless.Counts.Moves, 10);
-    Game.Moves = Headless.MovesMade;
-    const TGameTrace Drawn = Play(Game, Frames, true, true);
+TEST(Replay, DrawnAndHeadlessPlayTheSameRound) {
+    const TRoundTrace Headless = Play(1, 2, 5, false);
+    ASSERT_EQ(Headless.Result.End, reWon);
+    const TRoundTrace Drawn = Play(1, 2, 5, true, &Headless.Recorded);
     EXPECT_EQ(FirstDifference(Headless, Drawn), "");
 }
 
-TEST(Replay, AMoveTheBoardCannotTakeStopsThePlayBack) {
-    TTestDriverSetup Setup;
-    Setup.Headless = true;
-    TTestDriver Driver(Setup);
-    ASSERT_TRUE(Driver.Start());
-    TFormMain& Form = Driver.Form();
-    ASSERT_TRUE(StartSeededLevel(Form, 3, 1, 1));
-    TReplay Game;
-    Game.Moves = {{0, {1, 1}, {1, 2}}};
-    TReplayPlayer WhileDropping(Game);
-    EXPECT_FALSE(WhileDropping.Act(Form, 0)) << "the level is still dropping in";
-    EXPECT_TRUE(Form.GameBoard->IsIdle()) << "and nothing was swapped";
-
-    ASSERT_TRUE(Driver.StepUntil([&] { return BoardTakesMove(Form); }, 1000));
-    // The bot's swap is under way: the same pair again at once finds its tiles busy.
-    TBotPlayer Bot(Form);
-    ASSERT_TRUE(Bot.Act(0));
-    const TReplayMove Made = Bot.MovesMade().back();
-    Game.Moves = {{1, Made.Tile1Pos, Made.Tile2Pos}};
-    TReplayPlayer Busy(Game);
-    EXPECT_FALSE(Busy.Act(Form, 1)) << "its tiles are still swapping";
-    Game.Moves = {{0, Made.Tile1Pos, Made.Tile2Pos}};
-    TReplayPlayer Late(Game);
-    EXPECT_FALSE(Late.Act(Form, 5)) << "the move's frame has passed";
+TEST(Replay, PressesRecordedOnOneSeedGoAnotherWayOnAnother) {
+    const TRoundTrace First = Play(1, 1, 3, false);
+    ASSERT_EQ(First.Result.End, reWon);
+    TRoundReplay Moved = First.Recorded;
+    const TRoundTrace Elsewhere = Play(1, 1, 4, false, &Moved);
+    EXPECT_NE(FirstDifference(First, Elsewhere), "") << "the same presses on another board are another round";
 }
 
-TEST(Replay, TextReadsBackAndRefusesWhatIsNotAReplay) {
-    TReplay Game;
+TEST(Replay, TextReadsBackAndRefusesWhatIsNotARoundReplay) {
+    TRoundReplay Game;
     Game.Island = 1;
     Game.Level = 3;
     Game.Seed = 18446744073709551615ull;
-    Game.Moves = {{99, {5, 3}, {5, 4}}, {99, {1, 1}, {2, 1}}, {160, {10, 9}, {10, 10}}};
-    TReplay Read;
+    Game.Inputs = {{99, TRoundInput::riPress, 445, 320, mbLeft},
+                   {99, TRoundInput::riRelease, 445, 320, mbLeft},
+                   {150, TRoundInput::riPress, 300, 210, mbRight},
+                   {160, TRoundInput::riSpace, 0, 0, mbLeft},
+                   {170, TRoundInput::riEscape, 0, 0, mbLeft}};
+    TRoundReplay Read;
     std::string Error;
-    ASSERT_TRUE(TReplay::FromText(Game.ToText(), Read, Error)) << Error;
+    ASSERT_TRUE(TRoundReplay::FromText(Game.ToText(), Read, Error)) << Error;
     EXPECT_EQ(Read, Game);
-    ASSERT_TRUE(TReplay::FromText("quellow replay\r\n\r\nlevel 2-7\r\nseed 0\r\n", Read, Error)) << Error;
+    ASSERT_TRUE(TRoundReplay::FromText("quellow round\r\n\r\nlevel 2-7\r\nseed 0\r\n", Read, Error)) << Error;
     EXPECT_EQ(Read.Island, 2);
     EXPECT_EQ(Read.Level, 7);
-    EXPECT_TRUE(Read.Moves.empty());
+    EXPECT_TRUE(Read.Inputs.empty());
 
     const struct {
         const char* Text;
         const char* Error;
     } Bad[] = {
         {"", "line 0: empty"},
-        {"a replay\nlevel 1-01\nseed 1\n", "line 1: not a replay"},
-        {"quellow replay\nseed 1\n", "line 2: the level or the seed is missing"},
-        {"quellow replay\nlevel 1\nseed 1\n", "line 2: level wants"},
-        {"quellow replay\nlevel 1-01\nseed -3\n", "line 3: seed wants"},
-        {"quellow replay\nlevel 1-01\nseed 1\nmove 5 0,1 1,1\n", "line 4: move wants"},
-        {"quellow replay\nlevel 1-01\nseed 1\nmove 5 1,1 11,1\n", "line 4: move wants"},
-        {"quellow replay\nlevel 1-01\nseed 1\nmove 5 1,1\n", "line 4: move wants"},
-        {"quellow replay\nlevel 1-01\nseed 1\nmove 9 1,1 2,1\nmove 8 1,1 2,1\n", "line 5: moves go back"},
-        {"quellow replay\nlevel 1-01\nseed 1 2\n", "line 3: seed wants"},
-        {"quellow replay\nlevel 1-01\nseed 1\nmove 5 1,1 2,1 3,1\n", "line 4: too many words"},
-        {"quellow replay\nlevel 1-01\nspeed 1\n", "line 3: unknown entry"},
+        {"a replay\nlevel 1-01\nseed 1\n", "line 1: not a round replay"},
+        {"quellow round\nseed 1\n", "line 2: the level or the seed is missing"},
+        {"quellow round\nlevel 1\nseed 1\n", "line 2: level wants"},
+        {"quellow round\nlevel 1-01\nseed -3\n", "line 3: seed wants"},
+        {"quellow round\nlevel 1-01\nseed 1\npress 5 800,1 left\n", "line 4: press wants"},
+        {"quellow round\nlevel 1-01\nseed 1\npress 5 1,1 middle\n", "line 4: press wants"},
+        {"quellow round\nlevel 1-01\nseed 1\nrelease 5 1\n", "line 4: release wants"},
+        {"quellow round\nlevel 1-01\nseed 1\nkey 5 tab\n", "line 4: key wants"},
+        {"quellow round\nlevel 1-01\nseed 1\npress x 1,1 left\n", "line 4: an input wants its frame"},
+        {"quellow round\nlevel 1-01\nseed 1\nkey 9 space\nkey 8 space\n", "line 5: inputs go back"},
+        {"quellow round\nlevel 1-01\nseed 1\npress 5 1,1 left extra\n", "line 4: too many words"},
+        {"quellow round\nlevel 1-01\nspeed 1\n", "line 3: unknown entry"},
     };
     for (const auto& B : Bad) {
         Error.clear();
-        TReplay Kept = Game;
-        EXPECT_FALSE(TReplay::FromText(B.Text, Kept, Error)) << B.Text;
+        TRoundReplay Kept = Game;
+        EXPECT_FALSE(TRoundReplay::FromText(B.Text, Kept, Error)) << B.Text;
         EXPECT_EQ(Error.rfind(B.Error, 0), 0u) << B.Text << " -> " << Error;
         EXPECT_EQ(Kept, Game) << "a refused text leaves the replay as it was";
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FoldersClass.h"
+#include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 
 namespace {
@@ -13,12 +14,13 @@ TEST(RoundStart, LevelOneIsDrawnOnTheIslandsBackgroundAndTakesPresses) {
     TFormMain& Form = Driver.Form();
     Form.MainLoadForDevelopment();
     ASSERT_TRUE(Form.StartLevel(1, 1));
-    EXPECT_EQ(Form.Scene(), gsMainGame);
-    // The lockers drop in one by one first; the board takes over when the last has landed.
+    // The lockers drop in one by one under the announcement; the board takes over when
+    // the last has landed.
     EXPECT_FALSE(Form.GameBoard->CanDraw);
     EXPECT_TRUE(Form.LockerFiller->Running());
-    ASSERT_TRUE(Driver.StepUntil([&] { return Form.GameBoard->CanDraw; }, 200));
+    ASSERT_TRUE(Driver.StepUntil([&] { return Form.GameBoard->CanDraw; }, 400));
     EXPECT_FALSE(Form.LockerFiller->Running());
+    ASSERT_TRUE(SkipAnnouncement(Driver));
     Driver.Step(3);
     EXPECT_NE(Form.OmegaImageList1.Find("GameBG1"), nullptr);
     TPicture Frame;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardGroupsClass.h"
+#include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 
 namespace {
@@ -18,7 +19,7 @@ protected:
         Setup.Headless = true;
         Driver = std::make_unique<TTestDriver>(Setup);
         ASSERT_TRUE(Driver->Start());
-        ASSERT_TRUE(Driver->Form().StartLevel(1, 1));
+        ASSERT_TRUE(EnterRound(*Driver, 1, 1));
         Board = Driver->Form().GameBoard.get();
         // The round's first frame also loads its background, which runs a frame of its own;
         // the board takes clicks once it is shown and at rest.

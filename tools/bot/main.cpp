@@ -1,35 +1,36 @@
-// quellow-bot: plays a level headless with greedy moves, for as long a game time
-// as asked, and prints what it made of it.
+// quellow-bot: plays whole rounds headless as a player does, and prints how
+// each one went.
 //
-//   quellow-bot [--level I-LL] [--seed N] [--frames N] [--data DIR]
-//               [--record FILE] [--replay FILE]
+//   quellow-bot [--level I-LL] [--seed N] [--rounds N] [--delay FRAMES] [--retry]
+//               [--data DIR] [--record FILE] [--replay FILE]
 //
-// The level (default 1-01) drops in with the locker filler; then, whenever the
-// board has settled, the bot makes the swap that gathers the most tiles. It runs
-// N frames of 30 ms of game time (default 20000, ten minutes), or stops early
-// when no swap makes a group. The same seed (default 1) plays the same game.
-// --record writes the moves made as a replay; --replay plays one back instead
-// of choosing (its level and seed win over --level and --seed). --data points
-// at a game folder (default: the build's).
+// The level (default 1-01) is started as the level selection starts it; the
+// bot clicks the announcement away, makes the greedy move whenever the board
+// has settled (waiting --delay frames between moves), presses the shuffle
+// button when it is full, takes the result's OK and answers time up's
+// question (No, or Yes with --retry). --rounds plays that many rounds on the
+// seeds N, N + 1, ... The same seed plays the same round. --record writes the
+// first round's presses as a replay; --replay plays one back instead (its level
+// and seed win over --level and --seed). --data points at a game folder
+// (default: the build's).
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 
-#include "BotPlayerClass.h"
 #include "ReplayClass.h"
+#include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 
 namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: quellow-bot [--level I-LL] [--seed N] [--frames N] [--data DIR]\n"
-                 "                   [--record FILE] [--replay FILE]\n");
+                 "usage: quellow-bot [--level I-LL] [--seed N] [--rounds N] [--delay FRAMES] [--retry]\n"
+                 "                   [--data DIR] [--record FILE] [--replay FILE]\n");
     return 2;
 }
 
@@ -41,13 +42,34 @@ bool ParseCount(const char* Text, int64_t Max, int64_t& Value) {
     return true;
 }
 
+const char* EndName(TRoundEnd End) {
+    switch (End) {
+        case reWon: return "won";
+        case reTimeUp: return "time up";
+        case reStuck: return "stuck";
+        case reNoStart: return "did not start";
+        case reRunning: break;
+    }
+    return "running";
+}
+
+const char* MedalName(TMedalKind Medal) {
+    switch (Medal) {
+        case mdGold: return "gold";
+        case mdSilver: return "silver";
+        case mdBronze: return "bronze";
+        default: return "none";
+    }
+}
+
 }  // namespace
 
 int main(int Argc, char** Argv) {
     TTestDriverSetup Setup;
     Setup.Headless = true;
-    TReplay Game;
-    int64_t Frames = 20000;
+    TRoundReplay Game;
+    int64_t Rounds = 1;
+    TRoundPlayOptions Options;
     std::string RecordPath, ReplayPath;
     for (int I = 1; I < Argc; ++I) {
         const std::string Arg = Argv[I];
@@ -58,8 +80,13 @@ int main(int Argc, char** Argv) {
         } else if (Arg == "--seed" && HasValue) {
             if (!ParseCount(Argv[++I], INT64_MAX, Number)) return Usage();
             Game.Seed = static_cast<uint64_t>(Number);
-        } else if (Arg == "--frames" && HasValue) {
-            if (!ParseCount(Argv[++I], INT32_MAX, Frames)) return Usage();
+        } else if (Arg == "--rounds" && HasValue) {
+            if (!ParseCount(Argv[++I], 100000, Rounds) || Rounds < 1) return Usage();
+        } else if (Arg == "--delay" && HasValue) {
+            if (!ParseCount(Argv[++I], 100000, Number)) return Usage();
+            Options.MoveDelayFrames = static_cast<int32_t>(Number);
+        } else if (Arg == "--retry") {
+            Options.RetryAtTimeUp = true;
         } else if (Arg == "--data" && HasValue) {
             Setup.AppFolder = Argv[++I];
         } else if (Arg == "--record" && HasValue) {
@@ -70,15 +97,20 @@ int main(int Argc, char** Argv) {
             return Usage();
         }
     }
+    TRoundReplay Recorded;
     if (!ReplayPath.empty()) {
         std::ifstream File(ReplayPath, std::ios::binary);
         std::stringstream Text;
         Text << File.rdbuf();
         std::string Error;
-        if (!File || !TReplay::FromText(Text.str(), Game, Error)) {
+        if (!File || !TRoundReplay::FromText(Text.str(), Recorded, Error)) {
             std::fprintf(stderr, "quellow-bot: %s: %s\n", ReplayPath.c_str(), File ? Error.c_str() : "cannot read it");
             return 1;
         }
+        Game.Island = Recorded.Island;
+        Game.Level = Recorded.Level;
+        Game.Seed = Recorded.Seed;
+        Rounds = 1;
     }
 
     TTestDriver Driver(Setup);
@@ -88,56 +120,37 @@ int main(int Argc, char** Argv) {
         for (const std::string& Message : Driver.Messages()) std::fprintf(stderr, "  %s\n", Message.c_str());
         return 1;
     }
-    TFormMain& Form = Driver.Form();
-    if (!StartSeededLevel(Form, Game.Seed, Game.Island, Game.Level)) {
-        std::fprintf(stderr, "quellow-bot: level %s did not start\n", LevelName(Game.Island, Game.Level).c_str());
-        return 1;
-    }
-
-    TBotPlayer Bot(Form);
-    std::optional<TReplayPlayer> Replayer;
-    if (!ReplayPath.empty()) Replayer.emplace(Game);
-    int64_t Frame = 0;
-    bool Diverged = false;
-    const auto Start = std::chrono::steady_clock::now();
-    for (; Frame < Frames; ++Frame) {
-        if (Replayer) {
-            if (!Replayer->Act(Form, static_cast<int32_t>(Frame))) {
-                Diverged = true;
-                break;
-            }
-        } else {
-            Bot.Act(static_cast<int32_t>(Frame));
-            if (Bot.OutOfMoves()) break;
-        }
-        Driver.Step();
-    }
-    const double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
-
-    const TBotCounts& Counts = Bot.Counts();
-    const int64_t Moves = Counts.Moves;
-    std::printf("level %s, seed %" PRIu64 ": %" PRId64 " frames, %.1f s of game time\n",
-                LevelName(Game.Island, Game.Level).c_str(), Game.Seed, Frame, static_cast<double>(Frame) * 0.030);
-    if (Bot.OutOfMoves()) std::printf("no swap makes a group any more at frame %" PRId64 "\n", Frame);
-    if (Diverged) std::printf("the board refused a recorded move at frame %" PRId64 ": the replay went another way\n", Frame);
-    std::printf("moves made: %" PRId64 "   fruits matched: %" PRId64 "   lockers opened: %" PRId64
-                "   cascades: %" PRId64 "\n",
-                Moves, Counts.FruitsMatched, Counts.LockersOpened, Counts.Cascades);
-    const double Real = Seconds > 0 ? Seconds : 1e-9;
-    std::printf("real time: %.3f s   moves per second: %.0f   cascades per second: %.0f   "
-                "(game time runs %.0fx real time)\n",
-                Seconds, static_cast<double>(Moves) / Real, static_cast<double>(Counts.Cascades) / Real,
-                static_cast<double>(Frame) * 0.030 / Real);
-
-    if (!RecordPath.empty()) {
-        TReplay Made = Game;
-        if (!Replayer) Made.Moves = Bot.MovesMade();
-        std::ofstream Out(RecordPath, std::ios::binary);
-        Out << Made.ToText();
-        if (!Out.flush()) {
-            std::fprintf(stderr, "quellow-bot: cannot write %s\n", RecordPath.c_str());
+    int Failed = 0;
+    const auto Begin = std::chrono::steady_clock::now();
+    int64_t Frames = 0;
+    for (int64_t R = 0; R < Rounds; ++R) {
+        const uint64_t Seed = Game.Seed + static_cast<uint64_t>(R);
+        TRoundDriver Round(Driver);
+        if (!Round.Start(Game.Island, Game.Level, Seed)) {
+            std::fprintf(stderr, "quellow-bot: level %s did not start\n", LevelName(Game.Island, Game.Level).c_str());
+            for (const std::string& Message : Driver.Messages()) std::fprintf(stderr, "  %s\n", Message.c_str());
             return 1;
         }
+        const TRoundResult Result = ReplayPath.empty() ? Round.Play(Options) : Round.Replay(Recorded);
+        Frames += Result.Frames;
+        std::printf("level %s, seed %" PRIu64 ": %s after %d s (%s medal); level score %d, score %d, money %d; "
+                    "%" PRId64 " moves, %" PRId64 " shuffles, %" PRId64 " frames\n",
+                    LevelName(Game.Island, Game.Level).c_str(), Seed, EndName(Result.End), Result.Seconds,
+                    MedalName(Result.Medal), Result.LevelScore, Result.Score, Result.Money, Result.Moves,
+                    Result.Shuffles, Result.Frames);
+        if (Result.End == reStuck || Result.End == reNoStart) ++Failed;
+        if (R == 0 && !RecordPath.empty()) {
+            std::ofstream Out(RecordPath, std::ios::binary);
+            Out << Round.Recorded().ToText();
+            if (!Out.flush()) {
+                std::fprintf(stderr, "quellow-bot: cannot write %s\n", RecordPath.c_str());
+                return 1;
+            }
+        }
     }
-    return Diverged ? 1 : 0;
+    const double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Begin).count();
+    std::printf("%" PRId64 " rounds in %.2f s of real time (%.0f rounds a minute); game time ran %.0fx real time\n",
+                Rounds, Seconds, static_cast<double>(Rounds) * 60.0 / (Seconds > 0 ? Seconds : 1e-9),
+                static_cast<double>(Frames) * 0.030 / (Seconds > 0 ? Seconds : 1e-9));
+    return Failed ? 1 : 0;
 }

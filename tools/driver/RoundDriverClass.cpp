@@ -121,8 +121,11 @@ bool TRoundReplay::FromText(const std::string& Text, TRoundReplay& Replay, std::
 }
 
 bool EnterRound(TTestDriver& Driver, int32_t Island, int32_t Level, int MaxFrames) {
+    return Driver.Form().StartLevel(Island, Level) && SkipAnnouncement(Driver, MaxFrames);
+}
+
+bool SkipAnnouncement(TTestDriver& Driver, int MaxFrames) {
     TFormMain& Form = Driver.Form();
-    if (!Form.StartLevel(Island, Level)) return false;
     const auto Resting = [&Form] {
         return Form.Scene() == gsObjectiveInfo && !Form.SceneTransition->IsCovering() &&
                Form.Gauges.ObjectiveInfo->Phase() == TObjectiveInfo::ipShowing;
@@ -275,18 +278,16 @@ TRoundResult TRoundDriver::Play(const TRoundPlayOptions& Options) {
     return FResult;
 }
 
+size_t TRoundDriver::SendRecordedInputs(const TRoundReplay& Recorded, size_t Next) {
+    while (Next < Recorded.Inputs.size() && Recorded.Inputs[Next].Frame <= FFrame) Send(Recorded.Inputs[Next++]);
+    return Next;
+}
+
 TRoundResult TRoundDriver::Replay(const TRoundReplay& Recorded, int64_t MaxFrames) {
     if (FResult.End == reNoStart) return FResult;
     size_t Next = 0;
     while (!Finished() && FFrame < MaxFrames) {
-        while (Next < Recorded.Inputs.size() && Recorded.Inputs[Next].Frame <= FFrame) {
-            const TRoundInput& Input = Recorded.Inputs[Next++];
-            if (Input.Frame < FFrame) {
-                FResult.End = reStuck;
-                return FResult;
-            }
-            Send(Input);
-        }
+        Next = SendRecordedInputs(Recorded, Next);
         StepAndWatch();
     }
     if (!Finished()) FResult.End = reStuck;

@@ -73,8 +73,10 @@ struct TRoundPlayOptions {
     int64_t MaxFrames = 200000;
 };
 
-// Starts Island-Level and plays its opening as a player does: the announcement is
-// clicked away as soon as it rests. True once the round runs (gsMainGame).
+// Plays a started level's opening as a player does: the announcement is clicked away
+// as soon as it rests. True once the round runs (gsMainGame).
+bool SkipAnnouncement(TTestDriver& Driver, int MaxFrames = 2000);
+// Starts Island-Level and skips its announcement.
 bool EnterRound(TTestDriver& Driver, int32_t Island, int32_t Level, int MaxFrames = 2000);
 
 class TRoundDriver {
@@ -92,6 +94,10 @@ public:
     TRoundResult Replay(const TRoundReplay& Recorded, int64_t MaxFrames = 200000);
     // One frame of the bot's play: decides and sends this frame's input, then steps.
     void BotFrame(const TRoundPlayOptions& Options);
+    // Sends the recorded inputs of this frame, from Next on; returns where the next frame's begin.
+    size_t SendRecordedInputs(const TRoundReplay& Recorded, size_t Next);
+    // One frame with whatever input was sent.
+    void StepFrame() { StepAndWatch(); }
 
     const TRoundReplay& Recorded() const { return FRecorded; }
     bool Finished() const { return FResult.End != reRunning; }
