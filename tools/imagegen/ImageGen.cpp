@@ -3,9 +3,13 @@
 //   imagegen contact ASSETS GAMEDIR OUTDIR    one contact sheet per image folder
 //   imagegen list ASSETS                      the catalogue, one image a line
 //   imagegen preview ASSETS SVG OUT.png W H   one SVG source drawn at W x H, to try out a drawing
-//   imagegen mockup ASSETS GAMEDIR OUT.png NAME[:PATTERN][@X,Y][/WIDTH] ...
+//   imagegen mockup ASSETS GAMEDIR OUT.png SHOT ...
 //                                             an 800x600 screen put together from drawn
-//                                             images, to judge them where the game shows them
+//                                             images, to judge them where the game shows them;
+//                                             SHOT is NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%ALPHA]
+//                                             [!black][!mirror]: SCALE about the pattern's centre
+//                                             as the game scales, ALPHA 0-255, "!black" the
+//                                             silhouette the game draws for a closed place
 #include "CatalogueClass.h"
 #include "ContactSheetClass.h"
 #include "GeneratorClass.h"
@@ -29,8 +33,44 @@ int Usage() {
                  "       imagegen contact ASSETS GAMEDIR OUTDIR\n"
                  "       imagegen list ASSETS\n"
                  "       imagegen preview ASSETS SVG OUT.png WIDTH HEIGHT\n"
-                 "       imagegen mockup ASSETS GAMEDIR OUT.png NAME[:PATTERN][@X,Y][/WIDTH]...\n");
+                 "       imagegen mockup ASSETS GAMEDIR OUT.png "
+                 "NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%%ALPHA][!black][!mirror]...\n");
     return 2;
+}
+
+// One image of a mockup: NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%ALPHA][!black][!mirror].
+struct TShot {
+    std::string Name;
+    int Pattern = 0, X = 0, Y = 0, Width = -1;
+    double Scale = 1.0, Alpha = 255.0;
+    bool Black = false, Mirror = false;
+};
+
+TShot ParseShot(const std::string& Text) {
+    static const char* marks = ":@/*%!";
+    TShot shot;
+    size_t at = Text.find_first_of(marks);
+    shot.Name = Text.substr(0, at);
+    while (at != std::string::npos) {
+        const char mark = Text[at];
+        const size_t next = Text.find_first_of(marks, at + 1);
+        const std::string value = Text.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
+        bool ok = true;
+        switch (mark) {
+        case ':': shot.Pattern = std::atoi(value.c_str()); break;
+        case '@': ok = std::sscanf(value.c_str(), "%d,%d", &shot.X, &shot.Y) == 2; break;
+        case '/': shot.Width = std::atoi(value.c_str()); break;
+        case '*': shot.Scale = std::atof(value.c_str()); break;
+        case '%': shot.Alpha = std::atof(value.c_str()); break;
+        default:
+            if (value == "black") shot.Black = true;
+            else if (value == "mirror") shot.Mirror = true;
+            else ok = false;
+        }
+        if (!ok) throw std::runtime_error("bad mockup shot '" + Text + "'");
+        at = next;
+    }
+    return shot;
 }
 
 }  // namespace
@@ -62,25 +102,19 @@ int main(int argc, char** argv) {
             TCanvas screen(800, 600);
             screen.Fill({0, 0, 0, 1});
             for (int i = 5; i < argc; ++i) {
-                std::string shot = argv[i];
-                int pattern = 0, x = 0, y = 0, width = -1;
-                if (const auto slash = shot.find('/'); slash != std::string::npos) {
-                    width = std::atoi(shot.c_str() + slash + 1);
-                    shot.erase(slash);
-                }
-                if (const auto at = shot.find('@'); at != std::string::npos) {
-                    std::sscanf(shot.c_str() + at + 1, "%d,%d", &x, &y);
-                    shot.erase(at);
-                }
-                if (const auto colon = shot.find(':'); colon != std::string::npos) {
-                    pattern = std::atoi(shot.c_str() + colon + 1);
-                    shot.erase(colon);
-                }
-                const TImageEntry* e = catalogue.Find(shot);
-                if (!e) throw std::runtime_error("no image '" + shot + "' in the catalogue");
+                const TShot shot = ParseShot(argv[i]);
+                const TImageEntry* e = catalogue.Find(shot.Name);
+                if (!e) throw std::runtime_error("no image '" + shot.Name + "' in the catalogue");
                 const TCanvas picture = ReadImageFile(std::string(argv[3]) + "/" + e->RelativePath());
-                const int px = (pattern % e->Columns) * e->PatternWidth, py = (pattern / e->Columns) * e->PatternHeight;
-                screen.Draw(picture.Cut(px, py, width >= 0 ? width : e->PatternWidth, e->PatternHeight), x, y);
+                const int px = (shot.Pattern % e->Columns) * e->PatternWidth;
+                const int py = (shot.Pattern / e->Columns) * e->PatternHeight;
+                const int w = shot.Width >= 0 ? shot.Width : e->PatternWidth;
+                TCanvas cut = picture.Cut(px, py, w, e->PatternHeight);
+                if (shot.Mirror) cut = cut.Mirrored();
+                if (shot.Black) cut = cut.Silhouette({0, 0, 0, 1});
+                const double x = shot.X + w * (1.0 - shot.Scale) / 2.0;
+                const double y = shot.Y + e->PatternHeight * (1.0 - shot.Scale) / 2.0;
+                screen.Draw(cut, x, y, shot.Alpha / 255.0, shot.Scale);
             }
             WriteIfChanged(argv[4], EncodePng(screen));
             return 0;

@@ -63,10 +63,12 @@ std::string ReadGlyphs(const TRecipeContext& C, const std::string& File) {
     return s.str();
 }
 
-// glyphs GLYPHFILE FONTFILE SIZE STYLE left|center|normal
+// glyphs GLYPHFILE FONTFILE SIZE STYLE left|center|normal [left=CHARS]
 //   One glyph of GLYPHFILE per pattern, in order, at SIZE px of the font. "left" puts
 //   each glyph at the left of its pattern (sprite text advances from there), "center"
 //   centres it, "normal" also squeezes it into its advance width of the normal font.
+//   "left=CHARS" puts just those glyphs at the left of their patterns (a colon drawn
+//   in the gap before the digits that follow it).
 QUELLOW_RECIPE("glyphs", [](const TRecipeContext& C) {
     const auto& e = C.Entry();
     const std::string glyphs = ReadGlyphs(C, C.Arg(0));
@@ -78,6 +80,11 @@ QUELLOW_RECIPE("glyphs", [](const TRecipeContext& C) {
     const TGlyphStyle style = StyleNamed(C, C.Arg(3));
     const std::string& align = C.Arg(4);
     if (align != "left" && align != "center" && align != "normal") C.Fail("alignment must be left, center or normal");
+    std::string leftGlyphs;
+    if (C.Args().size() > 5) {
+        if (C.Arg(5).rfind("left=", 0) != 0) C.Fail("unknown option '" + C.Arg(5) + "' (left=CHARS)");
+        leftGlyphs = C.Arg(5).substr(5);
+    }
 
     // One baseline for the whole sheet, so that glyphs line up: capitals and digits
     // sit centred in the pattern height.
@@ -97,7 +104,7 @@ QUELLOW_RECIPE("glyphs", [](const TRecipeContext& C) {
         if (align == "normal") room = std::min(room, NormalFontAdvance(ch) + 3 - 2 * pad);
         const double sx = ink.width > room ? room / ink.width : 1.0;
         double x = C.CellX(p) + pad - ink.x_bearing * sx;
-        if (align == "center") x = C.CellX(p) + (e.PatternWidth - ink.width * sx) / 2.0 - ink.x_bearing * sx;
+        if (align == "center" && leftGlyphs.find(ch) == std::string::npos) x = C.CellX(p) + (e.PatternWidth - ink.width * sx) / 2.0 - ink.x_bearing * sx;
         TCairo cr(art);
         cairo_rectangle(cr, C.CellX(p), C.CellY(p), e.PatternWidth, e.PatternHeight);
         cairo_clip(cr);
