@@ -76,7 +76,10 @@ TEST(WidgetArt, WindowsDrawnOverTheirButtonsHaveHolesWhereTheButtonsSit) {
         int X, Y;  // the button's place in the window
     };
     // The window button's body fills (2, 2)-(94, 38) of its 96 x 40 pattern.
-    const THole holes[] = {{"ConfirmWindow", 55, 102}, {"ConfirmWindow", 178, 102}, {"InfoWindow", 119, 259}};
+    const THole holes[] = {{"ConfirmWindow", 55, 102},
+                           {"ConfirmWindow", 178, 102},
+                           {"InfoWindow", 119, 259},
+                           {"StageResultWindow", 117, 306}};
     const TPicture button = Load("WindowOKButton");
     ASSERT_EQ(button.Width, 96);
     for (const auto& hole : holes) {
