@@ -82,6 +82,7 @@ TEST(WidgetArt, WindowsDrawnOverTheirButtonsHaveHolesWhereTheButtonsSit) {
         {"ConfirmWindow", "WindowOKButton", 1, 4, 55, 102},
         {"ConfirmWindow", "WindowCancelButton", 1, 4, 178, 102},
         {"InfoWindow", "WindowOKButton", 1, 4, 119, 259},
+        {"StageResultWindow", "WindowOKButton", 1, 4, 117, 306},
         {"Menu/NameListWindow", "NameListNewButton", 1, 4, 52, 261},
         {"Menu/NameListWindow", "NameListDeleteButton", 1, 4, 133, 261},
         {"Menu/NameListWindow", "WindowOKButton", 1, 4, 221, 260},
