@@ -1,7 +1,7 @@
 // Checks the drawn widget art where the game's drawing depends on its shapes: the
 // scene transition's iris must cover the screen when the scene changes and hide
-// nothing once open, and the windows that are drawn over their buttons must leave
-// holes where the buttons sit.
+// nothing once open, the windows and panels that are drawn over their buttons must
+// leave holes where the buttons sit, and the name highlight must lie under its name.
 #include "PictureClass.h"
 
 #include <gtest/gtest.h>
@@ -73,29 +73,72 @@ TEST(WidgetArt, TheIrisCoversTheScreenAroundItsPeepholeWhenClosedAndNothingWhenO
 TEST(WidgetArt, WindowsDrawnOverTheirButtonsHaveHolesWhereTheButtonsSit) {
     struct THole {
         const char* Window;
-        int X, Y;  // the button's place in the window
+        const char* Button;
+        int Columns, Rows;  // the button's pattern grid
+        int X, Y;           // the button's place in the window
     };
-    // The window button's body fills (2, 2)-(94, 38) of its 96 x 40 pattern.
-    const THole holes[] = {{"ConfirmWindow", 55, 102}, {"ConfirmWindow", 178, 102}, {"InfoWindow", 119, 259}};
-    const TPicture button = Load("WindowOKButton");
-    ASSERT_EQ(button.Width, 96);
+    // Pattern 0 of each button is laid where the game draws it under its window.
+    const THole holes[] = {
+        {"ConfirmWindow", "WindowOKButton", 1, 4, 55, 102},
+        {"ConfirmWindow", "WindowCancelButton", 1, 4, 178, 102},
+        {"InfoWindow", "WindowOKButton", 1, 4, 119, 259},
+        {"StageResultWindow", "WindowOKButton", 1, 4, 117, 306},
+        {"Menu/NameListWindow", "NameListNewButton", 1, 4, 52, 261},
+        {"Menu/NameListWindow", "NameListDeleteButton", 1, 4, 133, 261},
+        {"Menu/NameListWindow", "WindowOKButton", 1, 4, 221, 260},
+        {"Menu/AddNameWindow", "WindowOKButton", 1, 4, 75, 135},
+        {"Menu/AddNameWindow", "WindowCancelButton", 1, 4, 209, 135},
+        {"OptionsWindow", "CreditsButton", 1, 3, 67, 155},
+        {"OptionsWindow", "WindowOKButton", 1, 4, 196, 155},
+        // The menu panel at (575, 169) over the main menu's keys.
+        {"Menu/MenuPanel", "Menu/PlayButton", 3, 1, 31, 16},
+        {"Menu/MenuPanel", "OptionsButton", 1, 3, 40, 150},
+        {"Menu/MenuPanel", "TrophiesButton", 1, 3, 41, 199},
+        {"Menu/MenuPanel", "HighScoresButton", 1, 3, 41, 252},
+        {"Menu/MenuPanel", "HelpButton", 1, 3, 41, 302},
+        {"Menu/MenuPanel", "ExitButton", 1, 3, 41, 373},
+        // The help buttons sit 13 px into their masks, the next-page one 14.
+        {"ButtonMask", "HelpPrevButton", 1, 3, 13, 12},
+        {"ButtonMask", "WindowDoneButton", 1, 3, 13, 12},
+        {"ButtonMask", "HelpNextButton", 1, 3, 14, 12},
+    };
     for (const auto& hole : holes) {
-        SCOPED_TRACE(std::string(hole.Window) + " at +" + std::to_string(hole.X) + "," + std::to_string(hole.Y));
-        const TPicture window = Load(hole.Window);
+        SCOPED_TRACE(std::string(hole.Window) + " over " + hole.Button + " at +" + std::to_string(hole.X) + "," +
+                     std::to_string(hole.Y));
+        const TPicture window = Load(hole.Window), button = Load(hole.Button);
         ASSERT_FALSE(window.Empty());
+        ASSERT_FALSE(button.Empty());
+        const int w = button.Width / hole.Columns, h = button.Height / hole.Rows;
+        ASSERT_LE(hole.X + w, window.Width);
+        ASSERT_LE(hole.Y + h, window.Height);
         int covered = 0, bodyPixels = 0;
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 96; ++x) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
                 if (Alpha(button, x, y) < 255) continue;  // only the button's solid body must show
                 ++bodyPixels;
                 if (Alpha(window, hole.X + x, hole.Y + y) > 64) ++covered;
             }
-        EXPECT_GT(bodyPixels, 2500);
+        EXPECT_GT(bodyPixels, w * h * 2 / 3);
         // The socket may lap over the outline's outer edge, never over the face.
         EXPECT_LT(covered, bodyPixels / 20) << covered << " of the button's " << bodyPixels << " pixels hidden";
-        // Around the hole the window is solid, so the button looks set into it.
-        EXPECT_EQ(Alpha(window, hole.X + 48, hole.Y - 6), 255);
+        // Just above the hole the window is solid, so the button looks set into it.
+        EXPECT_EQ(Alpha(window, hole.X + w / 2, hole.Y - 3), 255);
     }
+}
+
+// The name highlight is drawn 10 px above its row's top and the name 5 px below it, in
+// a font whose capitals stand about 2-12 px below the point written at: the bar's middle
+// must meet the capitals' middle (22 px down the highlight) so that the name sits in it.
+TEST(WidgetArt, TheNameHighlightLiesUnderItsName) {
+    const TPicture bar = Load("Menu/NameListSelection");
+    ASSERT_FALSE(bar.Empty());
+    int top = bar.Height, bottom = -1;
+    for (int y = 0; y < bar.Height; ++y)
+        if (Alpha(bar, bar.Width / 2, y) > 128) top = std::min(top, y), bottom = std::max(bottom, y);
+    ASSERT_GE(bottom, top);
+    EXPECT_NEAR((top + bottom + 1) / 2.0, 22.0, 2.0);
+    EXPECT_GE(bottom - top + 1, 20) << "the bar must be as tall as a name";
+    EXPECT_LE(bottom - top + 1, 28) << "rows are 28 px apart: the bar must not reach the next name";
 }
 
 TEST(WidgetArt, TheVolumeBarLeavesItsSlotOpenForTheFillDrawnUnderIt) {
