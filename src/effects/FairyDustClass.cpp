@@ -15,9 +15,9 @@ constexpr double SmallestSize = 2.0;
 
 // Where the dust of kinds 0 to 2 starts, from the fairy's reported position:
 // about her middle in flight, under her feet while hovering, about her while sitting.
-constexpr TPoint TrailAnchor{30, 60};
-constexpr TPoint SprinkleAnchor{37, 112};
-constexpr TPoint TwinkleAnchor{30, 45};
+constexpr TPoint TrailAnchor{26, 55};
+constexpr TPoint SprinkleAnchor{42, 110};
+constexpr TPoint TwinkleAnchor{32, 50};
 
 double Spread(int32_t HalfRange) { return CosmeticRandomInt(2 * HalfRange + 1) - HalfRange; }
 
