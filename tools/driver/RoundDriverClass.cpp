@@ -164,6 +164,8 @@ bool TRoundDriver::Start(int32_t Island, int32_t Level, uint64_t Seed) {
     FRecorded.Seed = Seed;
     FResult = {};
     FFrame = 0;
+    // Levels are started from the level selection, whatever the game showed before.
+    if (FForm.Scene() != gsLevelSel) FForm.GameScene->SetValue(gsLevelSel);
     if (!StartSeededLevel(FForm, Seed, Island, Level)) {
         FResult.End = reNoStart;
         return false;
