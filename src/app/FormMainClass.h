@@ -16,6 +16,7 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
 #include "FormMainRoundParts.h"
 #include "FrameCursorClass.h"
@@ -212,6 +213,10 @@ public:
     // The round is cleared: the board stops drawing and its lockers fly away.
     void StartLockersAway();
 
+    // Fairy dust: the one cloud of sparkles every fairy of the game trails (the round's fairy,
+    // the small fairy of the menu, the map and the garden).
+    std::unique_ptr<TFairyDust> FairyDust;
+
     // The round (FormMainRound*.cpp): its gauges, scoring, panels, results, comment
     // writers, the shuffle's effects and what the main form knows of the round.
     TRoundGauges Gauges;
@@ -390,6 +395,19 @@ private:
     // The menu screens reached from the in-game menu (FormMainMenuScreens.cpp).
     void OpenInGameOptions();
     void OpenInGameHelp();
+    // Entry points shared between the menus, the map, the garden, the trophies and the story.
+    // The play button's way onto the map (the island chosen, the introduction first once).
+    void EnterMapFromMenu();
+    // Test mode's one-time effects, at the first Play after its code was typed.
+    void ApplyTestModeLevels();
+    void ApplyTestModeShop();
+    void ApplyTestModeTrophies();
+    // The menu's Trophies button.
+    void EnterTrophyCabinet();
+    // The introduction story, the first time the map is entered; false when it did not start.
+    bool PlayIntroduction();
+    // The garden as the menu, the garden island and the shop show it.
+    void DrawGardenView();
 
     // Steps that later parts of the game fill, each at its place in the round.
     // Special objects and tools (FormMainSpecials.cpp).

@@ -7,3 +7,7 @@ void TFormMain::ResetPlantAnnouncerForRound() {}
 void TFormMain::UnlockShopItemsForLevel() {}
 bool TFormMain::AnnouncePlantForLevel() { return false; }
 void TFormMain::FramePlantAnnouncer() {}
+// Test mode: every shop item available.
+void TFormMain::ApplyTestModeShop() {}
+// The garden island behind the menu, in the garden and under the shop.
+void TFormMain::DrawGardenView() {}

@@ -23,3 +23,8 @@ int32_t TFormMain::StoredBestTime() const {
 
 // Until the level dots choose the next level, the round goes back to the level selection.
 void TFormMain::LeaveRoundByLevelDots() { StartTransition(gsLevelSel); }
+
+// The map comes with the map and level selection; until then Play leads to the level selection.
+void TFormMain::EnterMapFromMenu() {}
+// Test mode: every level that has a file completed, every island open.
+void TFormMain::ApplyTestModeLevels() {}

@@ -27,6 +27,8 @@ void TFormMain::CreateRoundObjects() {
     WireBoardEvents();
     WireSwapEffects();
     WireFallingEffects();
+    FairyDust = std::make_unique<TFairyDust>();
+    FairyDust->OmgImgList = &OmegaImageList1;
     BoardEffects.ShuffleAway = std::make_unique<TShuffleAwayEffect>();
     BoardEffects.LostBoard = std::make_unique<TLostBoardEffect>();
     BoardEffects.ShuffleAway->OmgImgList = &OmegaImageList1;

@@ -14,6 +14,7 @@ bool TFormMain::ImageGroupLoaded(TImageCategory Category) const {
 // --- Scene changes --------------------------------------------------------
 
 void TFormMain::GameSceneChanged(TObject* /*Sender*/, TGameSceneValues OldScene, TGameSceneValues NewScene) {
+    if (FairyDust) FairyDust->Visible = true;
     SceneExitActions(OldScene, NewScene);
     SceneEntryActions(OldScene, NewScene);
 }

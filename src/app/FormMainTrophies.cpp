@@ -14,3 +14,6 @@ void TFormMain::MarkIncentiveAndUnlockTools() {}
 bool TFormMain::TestLevelTrophies() { return false; }
 // The round starts running: trophies waiting for a chance are announced.
 void TFormMain::AnnounceWaitingTrophies() {}
+// Test mode: the medal and all-levels trophies earned, without their windows.
+void TFormMain::ApplyTestModeTrophies() {}
+void TFormMain::EnterTrophyCabinet() {}

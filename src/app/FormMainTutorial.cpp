@@ -18,3 +18,4 @@ void TFormMain::TutorialMouseDown(TMouseButton /*Button*/, int32_t /*X*/, int32_
 void TFormMain::TutorialMouseMove(int32_t /*X*/, int32_t /*Y*/) {}
 // A monster beaten: the island's story chapter plays (the scene changes to the story).
 void TFormMain::PlayStoryChapter(int32_t /*Chapter*/) {}
+bool TFormMain::PlayIntroduction() { return false; }
