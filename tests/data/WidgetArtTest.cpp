@@ -73,31 +73,41 @@ TEST(WidgetArt, TheIrisCoversTheScreenAroundItsPeepholeWhenClosedAndNothingWhenO
 TEST(WidgetArt, WindowsDrawnOverTheirButtonsHaveHolesWhereTheButtonsSit) {
     struct THole {
         const char* Window;
-        int X, Y;  // the button's place in the window
+        const char* Button;  // whose solid body must show through
+        int Height;          // of the button's pattern
+        int X, Y;            // the button's place in the window
     };
-    // The window button's body fills (2, 2)-(94, 38) of its 96 x 40 pattern.
-    const THole holes[] = {{"ConfirmWindow", 55, 102},
-                           {"ConfirmWindow", 178, 102},
-                           {"InfoWindow", 119, 259},
-                           {"StageResultWindow", 117, 306}};
-    const TPicture button = Load("WindowOKButton");
-    ASSERT_EQ(button.Width, 96);
+    // The window buttons' body fills (2, 2)-(94, 38) of their 96 x 40 patterns; the
+    // in-game menu's keys fill (2, 2)-(106, 42) of 108 x 44.
+    const THole holes[] = {
+        {"ConfirmWindow", "WindowOKButton", 40, 55, 102},
+        {"ConfirmWindow", "WindowOKButton", 40, 178, 102},
+        {"InfoWindow", "WindowOKButton", 40, 119, 259},
+        {"StageResultWindow", "WindowOKButton", 40, 117, 306},
+        {"InGameMenuWindow", "InGameResumeButton", 44, 71, 124},
+        {"InGameMenuWindow", "InGameRestartButton", 44, 71, 175},
+        {"InGameMenuWindow", "InGameOptionsButton", 44, 71, 226},
+        {"InGameMenuWindow", "InGameHelpButton", 44, 71, 277},
+        {"InGameMenuWindow", "InGameToMapButton", 44, 71, 347},
+    };
     for (const auto& hole : holes) {
         SCOPED_TRACE(std::string(hole.Window) + " at +" + std::to_string(hole.X) + "," + std::to_string(hole.Y));
-        const TPicture window = Load(hole.Window);
+        const TPicture window = Load(hole.Window), button = Load(hole.Button);
         ASSERT_FALSE(window.Empty());
+        ASSERT_FALSE(button.Empty());
+        const int width = button.Width, height = hole.Height;  // the first pattern
         int covered = 0, bodyPixels = 0;
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 96; ++x) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
                 if (Alpha(button, x, y) < 255) continue;  // only the button's solid body must show
                 ++bodyPixels;
                 if (Alpha(window, hole.X + x, hole.Y + y) > 64) ++covered;
             }
-        EXPECT_GT(bodyPixels, 2500);
+        EXPECT_GT(bodyPixels, width * height * 2 / 3);
         // The socket may lap over the outline's outer edge, never over the face.
         EXPECT_LT(covered, bodyPixels / 20) << covered << " of the button's " << bodyPixels << " pixels hidden";
         // Around the hole the window is solid, so the button looks set into it.
-        EXPECT_EQ(Alpha(window, hole.X + 48, hole.Y - 6), 255);
+        EXPECT_EQ(Alpha(window, hole.X + width / 2, hole.Y - 6), 255);
     }
 }
 
