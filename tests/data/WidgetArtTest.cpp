@@ -83,7 +83,7 @@ TEST(WidgetArt, WindowsDrawnOverTheirButtonsHaveHolesWhereTheButtonsSit) {
         {"ConfirmWindow", "WindowOKButton", 40, 55, 102},
         {"ConfirmWindow", "WindowOKButton", 40, 178, 102},
         {"InfoWindow", "WindowOKButton", 40, 119, 259},
-        {"StageResultWindow", "WindowOKButton", 40, 117, 306},
+        {"StageResultWindow", "WindowOKButton", 40, 117, 303},
         {"InGameMenuWindow", "InGameResumeButton", 44, 71, 124},
         {"InGameMenuWindow", "InGameRestartButton", 44, 71, 175},
         {"InGameMenuWindow", "InGameOptionsButton", 44, 71, 226},
