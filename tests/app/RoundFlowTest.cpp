@@ -47,13 +47,16 @@ protected:
 
 TEST_F(RoundFlow, TheAnnouncementComesFirstAndTheClockWaitsUntilItHasHidden) {
     ASSERT_TRUE(Form().StartLevel(1, 1));
-    ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo && !Form().SceneTransition->Active(); }));
-    // Still rising: a press does nothing.
-    ASSERT_EQ(Form().Gauges.ObjectiveInfo->Phase(), TObjectiveInfo::ipRising);
+    // The first press the iris lets through finds the panel still rising: it does nothing.
+    ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo && !Form().SceneTransition->IsCovering(); }));
+    ASSERT_EQ(static_cast<int>(Form().Gauges.ObjectiveInfo->Phase()), static_cast<int>(TObjectiveInfo::ipRising));
     Click({445, 320});
     Driver->Step();
     EXPECT_NE(Form().Gauges.ObjectiveInfo->Phase(), TObjectiveInfo::ipLeaving);
     ASSERT_TRUE(Until([&] { return Resting(); }));
+    // The tube slides in and fills under the announcement, then waits.
+    ASSERT_TRUE(Until([&] { return Form().Gauges.TubeTimer->Running(); }));
+    ASSERT_EQ(Form().Scene(), gsObjectiveInfo);
     Driver->Step(20);
     EXPECT_EQ(Form().Gauges.TubeTimer->ElapsedMiliSecs(), 0) << "filled, but not running under the announcement";
     Click({445, 320});
@@ -69,6 +72,7 @@ TEST_F(RoundFlow, TheAnnouncementComesFirstAndTheClockWaitsUntilItHasHidden) {
 
 TEST_F(RoundFlow, SpacePausesOncePerPressHidingTheBoardAndStoppingTheClock) {
     ASSERT_TRUE(EnterRound(*Driver, 1, 1));
+    ASSERT_TRUE(Until([&] { return Form().Gauges.TubeTimer->Running(); }));
     Driver->KeyDown(SDLK_SPACE);
     EXPECT_TRUE(Form().Round.Paused);
     EXPECT_FALSE(Form().GameBoard->Visible);
@@ -132,6 +136,8 @@ TEST_F(RoundFlow, AMenuOpenedUnderTheAnnouncementLeavesTheClockToIt) {
     EXPECT_EQ(Form().OverlayBackgroundScene, gsObjectiveInfo);
     Press(*Form().Panels.InGameMenu, *Form().Panels.ResumeButton);
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo; }));
+    ASSERT_TRUE(Until([&] { return Form().Gauges.TubeTimer->Running(); }));
+    ASSERT_EQ(Form().Scene(), gsObjectiveInfo);
     Driver->Step(30);
     EXPECT_EQ(Form().Gauges.TubeTimer->ElapsedMiliSecs(), 0) << "the announcement still holds the clock";
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsMainGame; }, 400)) << "it hides by itself";
@@ -198,7 +204,7 @@ TEST_F(RoundFlow, TwoGaugesCompletingInOneFrameClearTheRoundOnce) {
     ASSERT_TRUE(Until([&] { return Form().Results.Window->Phase() == TGameMenuWindow::phShown; }));
     const int64_t Shown = Form().FramesRun();
     ASSERT_TRUE(Until([&] { return Form().Results.Window->Phase() == TGameMenuWindow::phHiding; }, 700));
-    EXPECT_EQ(Form().FramesRun() - Shown, 15000 / 30 + 1);
+    EXPECT_EQ(Form().FramesRun() - Shown, 15000 / 30);
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsLevelSel; }));
 }
 
@@ -255,9 +261,7 @@ TEST_F(RoundFlow, ADeadBoardIsShuffledWithTheCommentAndPlayGoesOn) {
 TEST_F(RoundFlow, AShuffleButtonThatIsNotFullOnlySaysSo) {
     ASSERT_TRUE(EnterRound(*Driver, 1, 1));
     const TBoardData Before = Form().GameBoard->BoardData();
-    Click(Centre(*reinterpret_cast<TGameButton*>(nullptr) == *reinterpret_cast<TGameButton*>(nullptr)
-                     ? TPoint{Form().Panels.ShuffleButton->Left + 40, Form().Panels.ShuffleButton->Top + 40}
-                     : TPoint{}));
+    Click({Form().Panels.ShuffleButton->Left + 40, Form().Panels.ShuffleButton->Top + 40});
     Driver->Step();
     EXPECT_FALSE(Form().BoardEffects.ShuffleAway->Active());
     EXPECT_EQ(Form().GameBoard->BoardData(), Before);
@@ -284,11 +288,13 @@ protected:
     }
     TProgressRecord SavedRecord() {
         TProgressRecord Record;
-        const std::string Bytes = ReadWholeFile(SaveFolder + "Ana.sav");
+        const std::string Bytes = ReadWholeFile(SaveFile());
         EXPECT_TRUE(DecodeProgressRecord(
             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(Bytes.data()), Bytes.size()), Record));
         return Record;
     }
+    // Names are kept in capitals.
+    std::string SaveFile() const { return SaveFolder + Driver->Form().LoadedPlayerName + ".sav"; }
     std::unique_ptr<TTestDriver> Driver;
 };
 
@@ -328,8 +334,8 @@ TEST(WonRoundWithoutPlayer, NothingIsWrittenWithNoPlayerLoaded) {
 
 TEST_F(WonRound, AnUnwritableSaveIsToldOnceAndTheGameGoesOn) {
     // The player's file is a folder now: no save can replace it.
-    std::filesystem::remove(SaveFolder + "Ana.sav");
-    std::filesystem::create_directory(SaveFolder + "Ana.sav");
+    std::filesystem::remove(SaveFile());
+    std::filesystem::create_directory(SaveFile());
     const size_t Before = Driver->Messages().size();
     ASSERT_EQ(Win(3, 0).End, reWon);
     EXPECT_EQ(Driver->Messages().size(), Before + 1);
