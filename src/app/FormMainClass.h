@@ -18,6 +18,7 @@
 #include "CompanyLogosClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
+#include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
@@ -28,6 +29,7 @@
 #include "HighScoresClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
+#include "GlobalGameTextClass.h"
 #include "GroupedFruitsEffectClass.h"
 #include "LoadedImageListClass.h"
 #include "LoadingBarClass.h"
@@ -252,6 +254,12 @@ public:
     void OpenInGameMenu();
     // Loads the main image set at once, as the splash would (for tools that skip the opening).
     void MainLoadForDevelopment();
+
+    // The menu screens (FormMainMenu.cpp, FormMainPlayers.cpp, FormMainMenuScreens.cpp):
+    // the main menu, the player list, options, high scores, credits and help.
+    TMenuScreens Menus;
+    // Writes lines in the sprite font (the help pages' captions).
+    TGlobalGameText GlobGameText;
     std::unique_ptr<TCompanyLogos> CompanyLogos;
 
 private:
@@ -395,6 +403,51 @@ private:
     // The menu screens reached from the in-game menu (FormMainMenuScreens.cpp).
     void OpenInGameOptions();
     void OpenInGameHelp();
+    // The menu screens: objects, scene actions, frames, buttons and questions.
+    void CreateMenuScreens();
+    void CreateMainMenu();
+    void CreateNameListWindow();
+    void CreateOptionsWindow();
+    void CreateInfoWindows();
+    void InitMenuImages();
+    void MenuEntryActions(TGameSceneValues OldScene);
+    void AddInitialPlayerEntryActions();
+    void AddInitialPlayerExitActions();
+    void HideMenuPanelsOnTransition(TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void ShowMenuPanels();
+    void PlaceMainMenuButtons();
+    void PlayButtonClick();
+    void GoOnToMap();
+    void ChangePlayerClick();
+    void UpdateNameListButtons();
+    void NameListOKClick();
+    void NameListHidingComplete();
+    void DeleteSelectedPlayer();
+    void FramePlayerList();
+    void OpenOptionsWindow(const char* Tag);
+    void OptionsOKClick();
+    void OptionsStartHiding();
+    void OptionsHidingComplete();
+    void ReturnFromOptions();
+    void SoundBoxClick();
+    void MusicBoxClick();
+    void StepVolume(bool Music, int32_t Delta);
+    void OpenHighScores();
+    void OpenCredits();
+    void CreditsStartHiding();
+    void CreditsHidingComplete();
+    void HelpDoneClick();
+    // The round goes on after its menu and the screens reached from it: the clocks run
+    // again, and the pause is lifted unless the player had paused before the menu.
+    void ResumeRoundAfterMenu();
+    // Questions 2, 4 and 5 act on the press of their buttons.
+    void ConfirmButtonClicked(bool PositiveAnswer);
+    bool FullScreenQuestionShowing() const;
+    // The full-screen key was pressed: an open options window shows the new state.
+    void FullScreenToggledByKey();
+    void MouseMoveMenuScreen(TGameSceneValues Scene, int32_t X, int32_t Y);
+    void MouseDownMenuScreen(TGameSceneValues Scene, TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpMenuScreen(TGameSceneValues Scene, int32_t X, int32_t Y);
     // Entry points shared between the menus, the map, the garden, the trophies and the story.
     // The play button's way onto the map (the island chosen, the introduction first once).
     void EnterMapFromMenu();
@@ -462,6 +515,18 @@ private:
     // True when a new plant is announced; the flow goes on when its window has gone.
     bool AnnouncePlantForLevel();
     void FramePlantAnnouncer();
+    // The garden view's own parts, and the balloon and gauge the menu keeps up to date.
+    bool GardenPictureCurrent() const;
+    void DrawGardenPicture();
+    void DrawGardenClouds();
+    void DrawGardenObjects();
+    void DrawGardenAnimatedPass();
+    void DrawGardenBalloon();
+    void LoadGardenPicture();
+    void UpdateGardenProgress();
+    void ResetGardenBalloon();
+    void ResetGardenProgressGauge();
+    void GreetNewPlayer();
     // Worms and spiders (FormMainWorms.cpp, FormMainSpiders.cpp).
     void ResetWormsForRound();
     void FrameWorms();
@@ -521,6 +586,17 @@ private:
     void FrameMedalShine();
     void FrameScoringDust();
     void ApplyPauseToDecorations(bool Visible);
+    // The splash screen's and the menus' decorations.
+    void FrameSplashClouds();
+    void FrameSplashWave();
+    void FrameSplashWaterBlinks();
+    void StartSplashFlorist();
+    // Where the florist's dust comes from now; false while she is not flying.
+    bool SplashFloristDustPoint(TPoint& Point) const;
+    void FrameSplashFlorist();
+    void FramePlayShine();
+    void FrameGardenBounceDust();
+    void FrameGardenSmallFairies();
     void MouseDownCompanyLogos();
     void MouseDownSplash();
     bool ImageGroupLoaded(TImageCategory Category) const;
@@ -554,6 +630,7 @@ private:
     bool FStartupFullScreenDone = false;
     bool FMainImagesLoaded = false;
     int32_t FSplashFrameCounter = 0;
+    bool FSplashFloristStarted = false;
     bool FNoPlayerYet = false;
     bool FPlayerLoaded = false;
     bool FTimer1Enabled = false;
