@@ -36,12 +36,13 @@ void THelpPages::PrevPage() {
 }
 
 void THelpPages::UpdateAndDraw() {
-    if (!OmgImgList) return;
-    if (TImageListItem* Board = OmgImgList->Find(PageImages[0])) Board->Draw(0, 0, 0);
+    if (OmgImgList) {
+        if (TImageListItem* Board = OmgImgList->Find(PageImages[0])) Board->Draw(0, 0, 0);
+    }
     for (int32_t Page = 1; Page <= PageCount; ++Page) {
         int32_t& Alpha = FAlpha[Page - 1];
         Alpha = Page == FCurrent ? std::min(255, Alpha + AlphaStep) : std::max(0, Alpha - AlphaStep);
-        if (Alpha <= VisibleAlpha) continue;
+        if (Alpha <= VisibleAlpha || !OmgImgList) continue;
         if (TImageListItem* Picture = OmgImgList->Find(PageImages[Page])) {
             Picture->DrawEx(0, 0, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 255, 255, 255, Alpha, 0, 0);
         }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FoldersClass.h"
+#include "NameListClass.h"
 #include "ProgressRecordClass.h"
 #include "TestDriverClass.h"
 #include "TestSupport.h"
@@ -21,7 +22,7 @@ inline TPoint Centre(const TGameButton& Button) {
 }
 
 class MenuFixture : public ::testing::Test {
-protected:
+public:
     // Starts the game with these players saved before (none: a first run) and
     // goes through the logos and the splash. Drawn: frames are drawn and can be captured.
     void StartGame(const std::vector<std::string>& Players, bool Drawn = false) {
@@ -58,10 +59,11 @@ protected:
         TGameConfirmWindow& Confirm = *Form().ConfirmWindow;
         PressOn(Confirm.Window(), Positive ? Confirm.PositiveButton() : Confirm.NegativeButton());
     }
-    // Steps until the question on screen has slid out and been acted on.
+    // Steps until the question on screen has slid out and been acted on (which may ask another).
     void AnswerAndWait(bool Positive) {
+        const int Kind = Form().ConfirmWindow->Kind();
         Answer(Positive);
-        ASSERT_TRUE(Until([&] { return Form().ConfirmWindow->IsHidden(); }));
+        ASSERT_TRUE(Until([&] { return !QuestionShowing(Kind); }));
     }
     bool QuestionShowing(int Kind) {
         return Form().Scene() == gsConfirmWindow && Form().ConfirmWindow->Kind() == Kind &&
