@@ -375,7 +375,7 @@ void TFormMain::HelpDoneClick() {
     if (HelpReturn != gsMenu) {
         GameScene->SetValue(HelpReturn);
         ResumeRoundAfterMenu();
-    } else if (!SceneTransition->Active()) {
+    } else {
         StartTransition(gsMenu);
     }
 }
