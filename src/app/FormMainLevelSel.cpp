@@ -5,6 +5,8 @@
 #include "FormMainClass.h"
 
 namespace {
+// The screen's large background, loaded when first drawn and freed when the screen is left.
+const std::string LevelSelBackground = "LevelSelBG";
 constexpr TPoint GeneralShineAt{679, 505};
 // The shine waits off the screen until the dropping panel brings it along.
 constexpr TPoint MedalShineAway{-400, -400};
@@ -34,7 +36,7 @@ void TFormMain::LevelSelEntryActions() {
 }
 
 void TFormMain::LevelSelExitActions() {
-    UnloadImage("LevelSelBG");
+    UnloadImage(LevelSelBackground);
     ResetGardenBalloon();
 }
 
@@ -44,7 +46,7 @@ void TFormMain::FrameLevelSel() {
     Map.CornerRightPanel->Update();
     Map.ShortcutPanel->Update();
 
-    DrawLateLoadImage("LevelSelBG", 0, 0, true);
+    DrawLateLoadImage(LevelSelBackground, 0, 0, true);
     FrameGardenClouds();
     DrawCampaignImage(&OmegaImageList1, "LevelSelBGTop", 0, 0, 0);
     Map.Plants->Draw();

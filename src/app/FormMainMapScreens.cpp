@@ -4,6 +4,8 @@
 #include "FormMainClass.h"
 
 namespace {
+// The screen's large background, loaded when first drawn and freed when the screen is left.
+const std::string MapBackground = "MapBG";
 constexpr TPoint MapTitleAt{170, 40};
 constexpr float MapTitleCentreX = -30.0f;
 constexpr TPoint GeneralShineAt{679, 505};
@@ -31,7 +33,7 @@ void TFormMain::MapEntryActions() {
 
 void TFormMain::MapExitActions() {
     Comments.Island().HideComment();
-    UnloadImage("MapBG");
+    UnloadImage(MapBackground);
 }
 
 // The panels slide away as the iris starts to close over the map or the level selection.
@@ -56,7 +58,7 @@ void TFormMain::FrameMap() {
     Map.ArrowAnim.Advance();
     Map.TitleSwing.Update();
 
-    DrawLateLoadImage("MapBG", 0, 0, true);
+    DrawLateLoadImage(MapBackground, 0, 0, true);
     FrameSunShine();
     FrameMapClouds();
     Map.Islands->UpdateAndDraw();
