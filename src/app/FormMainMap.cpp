@@ -96,7 +96,9 @@ void TFormMain::CreateMapPanels() {
         PlaceButton(*Map.EnterButton, P, CornerRightButtonAt);
         PlaceButton(*Map.PlayButton, P, CornerRightButtonAt);
     };
-    Map.ShortcutPanel->OnPosUpdate = [this](TObject*, TPoint P) { PlaceButton(*Map.ShortcutButton, P, ShortcutButtonAt); };
+    Map.ShortcutPanel->OnPosUpdate = [this](TObject*, TPoint P) {
+        PlaceButton(*Map.ShortcutButton, P, ShortcutButtonAt);
+    };
     for (TPanelMover* Panel : {Map.CornerLeftPanel.get(), Map.CornerRightPanel.get(), Map.ShortcutPanel.get()}) {
         Panel->OnPosUpdate(Panel, Panel->CurrentPos());
     }
@@ -172,7 +174,8 @@ void TFormMain::LeaveRoundByLevelDots() {
             StartTransition(gsMap);
             return;
         }
-        const bool WonMonsterLevel = Round.RoundCleared && !Round.TimeUp && RoundLevel.Record.Objective == goBeatMonster;
+        const bool WonMonsterLevel =
+            Round.RoundCleared && !Round.TimeUp && RoundLevel.Record.Objective == goBeatMonster;
         if (WonMonsterLevel) {
             const TGameSceneValues Before = Scene();
             PlayStoryChapter(Island + 1);

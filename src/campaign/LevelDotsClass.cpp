@@ -330,6 +330,7 @@ void TLevelDots::DrawDot(int32_t Level, float Swing) const {
     const TMedalPlace& Place = Level == SelIslandLevelIdx() ? SelectedMedal
                                : Level == FHovered          ? HoveredMedal
                                                             : NormalMedal;
-    DrawCampaignSmooth(OmgImgList, "LevelSelDotMedal", D.Pos.X + Place.DX, D.Pos.Y + Place.DY, Swing / MedalSwingDivisor,
-                       MedalCentreX, MedalCentreY, Place.Scale, Place.Scale, 255, 255, 255, 255, D.Medal);
+    DrawCampaignSmooth(OmgImgList, "LevelSelDotMedal", D.Pos.X + Place.DX, D.Pos.Y + Place.DY,
+                       Swing / MedalSwingDivisor, MedalCentreX, MedalCentreY, Place.Scale, Place.Scale, 255, 255, 255,
+                       255, D.Medal);
 }
