@@ -18,6 +18,7 @@
 #include "CompanyLogosClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
+#include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
 #include "FrameCursorClass.h"
@@ -79,6 +80,9 @@ struct TFormMainSetup {
     // opening scenes and menus (island 0: the game's own opening). The game stays in a window.
     int32_t PlayIsland = 0;
     int32_t PlayLevel = 0;
+    // Developers: the map straight after start-up, as the menu's Play button opens it, for
+    // the selected player (a new one with the default name when there is none).
+    bool PlayMap = false;
 };
 
 class TFormMain : public TObject {
@@ -262,6 +266,10 @@ public:
     TGlobalGameText GlobGameText;
     std::unique_ptr<TCompanyLogos> CompanyLogos;
 
+    // The map and the level selection (FormMainMap*.cpp): the islands, the level dots
+    // with the player's progress, and what the two screens show and slide.
+    TMapParts Map;
+
 private:
     // Start-up steps.
     bool FindFolders();
@@ -413,6 +421,7 @@ private:
     void MenuEntryActions(TGameSceneValues OldScene);
     void AddInitialPlayerEntryActions();
     void AddInitialPlayerExitActions();
+    void CheerSoon();
     void HideMenuPanelsOnTransition(TGameSceneValues OldScene, TGameSceneValues NewScene);
     void ShowMenuPanels();
     void PlaceMainMenuButtons();
@@ -515,10 +524,13 @@ private:
     // True when a new plant is announced; the flow goes on when its window has gone.
     bool AnnouncePlantForLevel();
     void FramePlantAnnouncer();
+    // The map's Enter on Mirel's island, the level selection's shortcut, and the garden
+    // balloon's fresh start whenever the level selection is left.
+    void EnterGardenFromMap();
+    void EnterGardenFromLevelSel();
     // The garden view's own parts, and the balloon and gauge the menu keeps up to date.
     bool GardenPictureCurrent() const;
     void DrawGardenPicture();
-    void DrawGardenClouds();
     void DrawGardenObjects();
     void DrawGardenAnimatedPass();
     void DrawGardenBalloon();
@@ -564,6 +576,39 @@ private:
     void RecordLevelTime(int32_t Seconds);
     int32_t StoredBestTime() const;
     void LeaveRoundByLevelDots();
+    void CreateMapObjects();
+    void CreateMapPanels();
+    void WireMapEvents();
+    void InitMapImages();
+    bool StartPlayMap();
+    // The level dots follow the level being played (a developer's start included).
+    void SelectPlayedLevel();
+    // A won round that completes its island opens the next one (the map selects it
+    // when its news is still to come).
+    void OpenNextIslandIfEarned();
+    // The map (FormMainMapScreens.cpp): its scene's actions, frame and mouse.
+    void MapEntryActions();
+    void MapExitActions();
+    void MapTransitionStarts(TGameSceneValues OldScene);
+    void MouseMoveMap(int32_t X, int32_t Y);
+    void MouseDownMap(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpMap(int32_t X, int32_t Y);
+    void EnterSelectedIsland();
+    void DrawMoneyPanel();
+    // The level selection (FormMainLevelSel.cpp).
+    void LevelSelEntryActions();
+    void LevelSelExitActions();
+    void MouseMoveLevelSel(int32_t X, int32_t Y);
+    void MouseDownLevelSel(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpLevelSel(int32_t X, int32_t Y);
+    void PlaySelectedLevel();
+    // A level was selected: the panel tells of it; on screen its medal's shine restarts.
+    void LevelDotClicked();
+    void FillLevelInfoPanel();
+    void RestartLevelMedalShine();
+    // The small Mirel with Tavi beside her (on the menu and in the garden too).
+    void PlaceSmallMirel(TPoint Pos, TSmallTaviSelectedPos TaviSide);
+    void FrameSmallMirelAndTavi();
     // Decorations (FormMainDecorations.cpp).
     void ResetDecorationsForRound();
     void PrepareDecorationsForLevel();
@@ -586,6 +631,16 @@ private:
     void FrameMedalShine();
     void FrameScoringDust();
     void ApplyPauseToDecorations(bool Visible);
+    // The map's and the level selection's: the sun's rays, the drifting clouds, the
+    // shine round the right-hand corner button, the shine that follows the level
+    // panel's medal (at 0.7 of its size there).
+    void FrameSunShine();
+    void FrameMapClouds();
+    void FrameGardenClouds();
+    void PlaceGeneralShine(int32_t X, int32_t Y);
+    void FrameGeneralShine();
+    void StartLevelMedalShine(TMedalKind Medal);
+    void PlaceMedalShine(int32_t X, int32_t Y);
     // The splash screen's and the menus' decorations.
     void FrameSplashClouds();
     void FrameSplashWave();

@@ -18,7 +18,7 @@ void TFormMain::DrawGardenView() {
         DrawGardenPicture();
     } else {
         DrawLateLoadImage("MirelIslandBG", 0, 0, true);
-        DrawGardenClouds();
+        FrameGardenClouds();
         if (TImageListItem* Top = OmegaImageList1.Find("MirelIslandBGTop")) Top->Draw(0, 0, 0);
         DrawGardenObjects();
         // The global light: shade toward the edges, a warm light from the upper left.
@@ -27,8 +27,7 @@ void TFormMain::DrawGardenView() {
         DrawImageSmoothEx("MirelsGlobalShine", 0, 0, 0.0f, 0.0f, 0.0f, 2.0f, 2.0f, 255, 255, 255, 80, 0, 0);
     }
     DrawGardenAnimatedPass();
-    // Small Mirel, then small Tavi beside her (TSmallMirel, TSmallTavi: with the map).
-    FairyDust->UpdateAndDraw();
+    FrameSmallMirelAndTavi();
     DrawGardenBalloon();
     FrameGardenBounceDust();
     FrameGardenSmallFairies();
@@ -40,7 +39,6 @@ void TFormMain::DrawGardenView() {
 bool TFormMain::GardenPictureCurrent() const { return false; }
 // The picture, the clouds, the ridge and the tall trees' crowns over it.
 void TFormMain::DrawGardenPicture() {}
-void TFormMain::DrawGardenClouds() {}
 // Every placed garden object, in its drawing order.
 void TFormMain::DrawGardenObjects() {}
 // The highlight of the last purchase, flags, riffles, the logo's shine and the rainbow.
@@ -50,7 +48,12 @@ void TFormMain::DrawGardenBalloon() {}
 void TFormMain::LoadGardenPicture() {}
 // The garden gauge follows the purchases, and the balloon comments on the garden.
 void TFormMain::UpdateGardenProgress() {}
+// The garden balloon starts afresh (a new player, or the level selection is left).
 void TFormMain::ResetGardenBalloon() {}
 void TFormMain::ResetGardenProgressGauge() {}
 // A player without progress yet: the balloon welcomes them.
 void TFormMain::GreetNewPlayer() {}
+
+// The map's Enter on Mirel's island and the level selection's shortcut lead to the garden.
+void TFormMain::EnterGardenFromMap() {}
+void TFormMain::EnterGardenFromLevelSel() {}

@@ -124,12 +124,8 @@ void TFormMain::MenuEntryActions(TGameSceneValues OldScene) {
     if (!ImageGroupLoaded(icMenu)) LoadAllPngs(icMenu);
     Menus.Main.PlayButton.InitImageSize();
     MusicBox->SelectTrack(muSplash);
-    // Small Mirel at SmallMirelPos with small Tavi on her right (TSmallMirel, TSmallTavi: with the map).
-    (void)SmallMirelPos;
-    if (OldScene == gsSplash) {
-        // Small Mirel stops cheering and cheers again after CheerDelay (TSmallMirel: with the map).
-        (void)CheerDelay;
-    }
+    PlaceSmallMirel(SmallMirelPos, spRight);
+    if (OldScene == gsSplash) CheerSoon();
     if (OldScene == gsSplash || OldScene == gsMap) UpdateGardenProgress();
     // The options and the high scores opened over the menu: it stayed as it was.
     if (OldScene == gsOptions || OldScene == gsHighScores) return;
@@ -149,7 +145,7 @@ void TFormMain::MenuEntryActions(TGameSceneValues OldScene) {
             ResetGardenProgressGauge();
             GreetNewPlayer();
         }
-        // Small Mirel stops cheering and cheers again after CheerDelay (TSmallMirel: with the map).
+        CheerSoon();
     }
     // The iris that led here hid the panels (a new player's first menu finds them put away).
     ShowMenuPanels();
@@ -173,15 +169,21 @@ void TFormMain::HideMenuPanelsOnTransition(TGameSceneValues OldScene, TGameScene
 void TFormMain::AddInitialPlayerEntryActions() {
     if (!ImageGroupLoaded(icMenu)) LoadAllPngs(icMenu);
     Menus.Main.PlayButton.InitImageSize();
-    // Small Mirel at SmallMirelPos (TSmallMirel: with the map).
+    PlaceSmallMirel(SmallMirelPos, spRight);
     Menus.Main.MenuPanel.PutAtHiddenPos();
     Menus.Main.WelcomePanel.PutAtHiddenPos();
     MusicBox->SelectTrack(muSplash);
 }
 
 void TFormMain::AddInitialPlayerExitActions() {
-    // Small Mirel stops cheering and cheers again after CheerDelay (TSmallMirel: with the map).
+    CheerSoon();
     GreetNewPlayer();
+}
+
+// Mirel greets the player she now stands for: a fresh cheer a moment later.
+void TFormMain::CheerSoon() {
+    Map.SmallMirel->StopCheering();
+    Map.SmallMirel->CheerAfterDelay(CheerDelay);
 }
 
 // --- The menu's frame ---------------------------------------------------------------

@@ -140,20 +140,19 @@ void CheckRelaxedAsked(MenuAnswers& T) {
 
 void CheckDamageKept(MenuAnswers& T) {
     EXPECT_TRUE(T.F().SaveDamaged);
-    EXPECT_FALSE(T.F().MenuImagesToFree) << "did not go on";
+    EXPECT_FALSE(T.F().SceneTransition->Active()) << "did not go on";
 }
 
-void CheckRelaxedYes(MenuAnswers& T) {
-    EXPECT_EQ(RelaxedModeOf(T.F().PlayerProgress->Record()), rmYes);
-    EXPECT_EQ(T.F().Gauges.TubeTimer->RelaxedMode, rmYes);
-    EXPECT_TRUE(T.F().MenuImagesToFree) << "went on to the map";
+void CheckRelaxed(MenuAnswers& T, TRelaxedMode Mode) {
+    EXPECT_EQ(RelaxedModeOf(T.F().PlayerProgress->Record()), Mode);
+    EXPECT_EQ(T.F().Gauges.TubeTimer->RelaxedMode, Mode);
+    EXPECT_TRUE(T.F().MenuImagesToFree);
+    EXPECT_TRUE(T.Until([&] { return T.F().Scene() == gsMap; })) << "went on to the map";
+    EXPECT_EQ(T.F().OmegaImageList1.Find("MenuPanel"), nullptr) << "the menu's images went with the menu";
 }
 
-void CheckRelaxedNo(MenuAnswers& T) {
-    EXPECT_EQ(RelaxedModeOf(T.F().PlayerProgress->Record()), rmNo);
-    EXPECT_EQ(T.F().Gauges.TubeTimer->RelaxedMode, rmNo);
-    EXPECT_TRUE(T.F().MenuImagesToFree) << "went on to the map";
-}
+void CheckRelaxedYes(MenuAnswers& T) { CheckRelaxed(T, rmYes); }
+void CheckRelaxedNo(MenuAnswers& T) { CheckRelaxed(T, rmNo); }
 
 const std::vector<std::string> Anna{"ANNA"};
 const std::vector<std::string> AnnaAndBob{"ANNA", "BOB"};

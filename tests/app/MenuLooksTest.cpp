@@ -41,6 +41,14 @@ public:
         const TRgb C = At(X, Y);
         return C.G > C.R && C.G > C.B;
     }
+    // The lawn is green all over: a figure standing on it shows as pixels that are not.
+    int NotLawn(int Left, int Top, int Right, int Bottom) const {
+        int Count = 0;
+        for (int Y = Top; Y < Bottom; ++Y)
+            for (int X = Left; X < Right; ++X)
+                if (!Green(X, Y)) ++Count;
+        return Count;
+    }
     TPicture Frame;
 };
 
@@ -64,7 +72,10 @@ TEST_F(MenuLooks, AFirstRunGoesFromTheSplashThroughTheFirstNameToMirelsGardenAnd
     EXPECT_TRUE(Green(700, 285)) << "Play";
     EXPECT_TRUE(Blue(240, 50)) << "welcome panel";
     EXPECT_GT(WhitePixels(87, 17, 160, 34), 20) << "the name is written";
-    // Small Mirel and small Tavi stand at (335, 484) once the map's small figures come in.
+    // Small Mirel at (335, 484), small Tavi on her right.
+    EXPECT_GT(NotLawn(330, 470, 380, 560), 1000) << "Mirel";
+    EXPECT_GT(NotLawn(360, 400, 440, 480), 200) << "Tavi";
+    EXPECT_LT(NotLawn(100, 300, 180, 380), 100) << "the lawn elsewhere";
 
     // Play asks about the timer once, then goes on toward the map.
     Press(Form().Menus.Main.PlayButton);
@@ -75,8 +86,9 @@ TEST_F(MenuLooks, AFirstRunGoesFromTheSplashThroughTheFirstNameToMirelsGardenAnd
     EXPECT_LT(Brightness(100, 450), 500) << "the garden shaded under it";
     AnswerAndWait(false);
     EXPECT_EQ(Form().Gauges.TubeTimer->RelaxedMode, rmNo);
-    EXPECT_TRUE(Form().MenuImagesToFree);
-    // The way onto the map itself (EnterMapFromMenu) comes with the map.
+    ASSERT_TRUE(Until([&] { return Form().Scene() == gsMap && !Form().SceneTransition->Active(); }));
+    Capture("first-map");
+    EXPECT_FALSE(Green(640, 215) && Blue(700, 590)) << "the menu gave way to the map";
 }
 
 TEST_F(MenuLooks, EveryWindowOverTheMenuIsDrawnOverTheShadedGarden) {

@@ -32,12 +32,16 @@ public:
     }
     // Play, and its question when it asks one; true when the game went on toward the map.
     bool PlayWentOn() {
-        Form().MenuImagesToFree = false;
         Press(Form().Menus.Main.PlayButton);
-        return Form().MenuImagesToFree;
+        return HeadingForTheMap();
     }
-    // Until the map comes, Play going on leaves the game on the menu with its images marked to go.
-    bool MenuShowsNoQuestion() { return Form().Scene() == gsMenu; }
+    bool HeadingForTheMap() { return Form().Scene() == gsMenu && Form().SceneTransition->Active(); }
+    // On the map, and back to the menu with its button.
+    void BackFromTheMap() {
+        ASSERT_TRUE(Until([&] { return Form().Scene() == gsMap && !Form().SceneTransition->Active(); }));
+        Press(*Form().Map.MenuButton);
+        ASSERT_TRUE(Until([&] { return Form().Scene() == gsMenu && !Form().SceneTransition->Active(); }));
+    }
 };
 
 TEST_F(MenuPlayers, PlayAsksAboutADamagedSaveThenTheTimerOncePerPlayer) {
@@ -54,13 +58,14 @@ TEST_F(MenuPlayers, PlayAsksAboutADamagedSaveThenTheTimerOncePerPlayer) {
     AnswerAndWait(true);
     ASSERT_TRUE(QuestionShowing(9)) << "the timer question follows the damaged save's";
     AnswerAndWait(false);
-    EXPECT_TRUE(Form().MenuImagesToFree);
+    EXPECT_TRUE(HeadingForTheMap());
     EXPECT_EQ(Form().Gauges.TubeTimer->RelaxedMode, rmNo);
+    BackFromTheMap();
     // Asked once: the next Play goes straight on, with the choice applied.
     Form().Gauges.TubeTimer->RelaxedMode = rmYes;
     EXPECT_TRUE(PlayWentOn());
-    EXPECT_TRUE(MenuShowsNoQuestion());
     EXPECT_EQ(Form().Gauges.TubeTimer->RelaxedMode, rmNo);
+    BackFromTheMap();
 
     // The choice is ANNA's, kept with her progress; BOB is asked for his own.
     OpenPlayerList();
@@ -218,9 +223,13 @@ TEST_F(MenuPlayers, TheTestModeCodeTakesEffectAtTheFirstPlayOnly) {
     AnswerAndWait(false);
     EXPECT_EQ(Form().Scoring.Money->Value(), 250000);
     EXPECT_FALSE(Form().Menus.TestModePending);
+    // Every level that has a file is played, in one second.
+    BackFromTheMap();
+    EXPECT_EQ(Form().Map.LevelDots->Dot(1, 2).BestTime, 1);
     Form().Scoring.Money->Set(12);
     EXPECT_TRUE(PlayWentOn());
     EXPECT_EQ(Form().Scoring.Money->Value(), 12) << "once only";
+    BackFromTheMap();
 
     // Every level started while the flags are on has all three tools and objectives of one.
     for (int32_t Level : {1, 2}) {
