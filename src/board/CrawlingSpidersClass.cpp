@@ -1,7 +1,5 @@
 #include "CrawlingSpidersClass.h"
 
-#include <string>
-
 #include "BoardEffectDrawClass.h"
 #include "GeneralRoutinesClass.h"
 #include "OmegaImageListClass.h"
@@ -9,8 +7,6 @@
 #include "SFXPlayerClass.h"
 
 namespace {
-
-const std::string SpiderHitSound = "SpiderHit";
 
 // A spider stands over its tile's corner + (-2, 12).
 constexpr TPoint SpiderPointInCell{-2, 12};
@@ -292,7 +288,7 @@ void TCrawlingSpiders::StartHit(TSpiderSlot& Slot) {
 }
 
 void TCrawlingSpiders::HitSpider(TSpiderSlot& Slot) {
-    PlaySoundEffect(SpiderHitSound);
+    PlaySoundEffect("SpiderHit");
     StartHit(Slot);
     Raise(OnOneSpiderHit);
 }
@@ -329,5 +325,5 @@ void TCrawlingSpiders::RemoveAll() {
         StartHit(Slot);
         Any = true;
     }
-    if (Any) PlaySoundEffect(SpiderHitSound);
+    if (Any) PlaySoundEffect("SpiderHit");
 }

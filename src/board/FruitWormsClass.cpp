@@ -1,7 +1,5 @@
 #include "FruitWormsClass.h"
 
-#include <string>
-
 #include "BoardEffectDrawClass.h"
 #include "GeneralRoutinesClass.h"
 #include "OmegaImageListClass.h"
@@ -13,8 +11,6 @@ namespace {
 constexpr const char* WalkSeq = "AAAAABBBBBCCCCCDDDDDEEEEEFFFFFGGGGGHHHHHIIIIIJJJJJKKKKKLLLLLMMMMMNNNNNOOOOO";
 constexpr const char* AppearSeq = "AAABBBCCCDDDEEEFFFGGGHHHIIIJJJKKKLLLMMMNNNOOO";
 constexpr const char* HitSeq = "AABBCCDD";
-
-const std::string WormHitSound = "WormHit";
 
 // The falling roll shows this pattern of the vertical walk.
 constexpr int32_t RollPattern = 7;
@@ -275,7 +271,7 @@ void TFruitWorms::SetOff(TWormSlot& Slot, bool Forced) {
         // Nowhere to go: the worm drops off the board, and nobody counts it.
         if (Slot.State == wsWalking) {
             StartBite(Slot);
-            PlaySoundEffect(WormHitSound);
+            PlaySoundEffect("WormHit");
         }
         return;
     }
@@ -362,7 +358,7 @@ void TFruitWorms::StartBite(TWormSlot& Slot) {
 }
 
 void TFruitWorms::HitWorm(TWormSlot& Slot) {
-    PlaySoundEffect(WormHitSound);
+    PlaySoundEffect("WormHit");
     StartBite(Slot);
     Raise(OnOneWormHit);
 }
@@ -416,5 +412,5 @@ void TFruitWorms::RemoveAll() {
         StartBite(Slot);
         Any = true;
     }
-    if (Any) PlaySoundEffect(WormHitSound);
+    if (Any) PlaySoundEffect("WormHit");
 }
