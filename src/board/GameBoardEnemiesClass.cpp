@@ -2,22 +2,16 @@
 // wait for the fairy (step 2 of the board's frame), the questions the worms and
 // spiders ask of the board, and the webs they put.
 #include "GameBoardClass.h"
+#include "TopTileClass.h"
 #include "GeneralRoutinesClass.h"
 #include "RandomClass.h"
 
 namespace {
 
-// Columns drawn for a spider's landing tile before giving up.
-constexpr int32_t MaxTopTileDraws = 10000;
-
 bool HoldsTile(const TBoardTile& Tile) { return Tile.Kind == okLocker || Tile.Kind == okFruit; }
 
 // An eaten fruit or a new web may leave the board without a move.
-void LookForMovesLeft(TGameBoard& Board) {
-    // To connect when the board's move search lands (the lead's one line):
-    // Board.CheckNoMoreMoves();
-    (void)Board;
-}
+void LookForMovesLeft(TGameBoard& Board) { Board.CheckNoMoreMoves(); }
 
 int32_t CountFruits(const TBoardData& Board, uint8_t WormState) {
     int32_t Count = 0;
@@ -113,12 +107,4 @@ int32_t TGameBoard::WebCount() const {
     return Count;
 }
 
-TPoint TGameBoard::RandomTopTile() const {
-    int32_t X = BoardSize;
-    for (int32_t Draw = 0; Draw < MaxTopTileDraws; ++Draw) {
-        X = Random(BoardSize) + 1;
-        for (int32_t Y = 1; Y <= BoardSize; ++Y)
-            if (HoldsTile(FBoard.At(X, Y))) return TPoint{X, Y};
-    }
-    return TPoint{X, BoardSize + 1};
-}
+TPoint TGameBoard::RandomTopTile() const { return ::RandomTopTile(FBoard); }
