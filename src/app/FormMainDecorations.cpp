@@ -26,4 +26,5 @@ void TFormMain::StartMedalShine(TMedalKind /*Medal*/) {}
 void TFormMain::StopMedalShine() {}
 void TFormMain::FrameMedalShine() {}
 void TFormMain::FrameScoringDust() {}
+void TFormMain::ScoringDustAt(int32_t /*X*/, int32_t /*Y*/) {}
 void TFormMain::ApplyPauseToDecorations(bool /*Visible*/) {}
