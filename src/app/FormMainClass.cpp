@@ -202,6 +202,7 @@ bool TFormMain::FormCreate() {
     FNoPlayerYet = NameList->IsEmpty();
     GameScene->SetValue(gsCompanyLogos);
     if (FSetup.PlayIsland > 0) return StartPlayLevel();
+    if (FSetup.PlayMap) return StartPlayMap();
     return true;
 }
 
@@ -297,6 +298,7 @@ bool TFormMain::CreateGameObjects() {
     CompanyLogos->OmgImgList = &OmegaImageList1;
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
     CreateRoundObjects();
+    CreateMapObjects();
     return true;
 }
 
@@ -306,6 +308,7 @@ void TFormMain::InitMainImages() {
     AddNameOKButton->InitImageSize();
     AddNameCancelButton->InitImageSize();
     InitRoundImages();
+    InitMapImages();
 }
 
 void TFormMain::ApplyVolumes() {

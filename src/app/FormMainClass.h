@@ -18,6 +18,7 @@
 #include "CompanyLogosClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
+#include "FormMainMapParts.h"
 #include "FormMainRoundParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
@@ -77,6 +78,9 @@ struct TFormMainSetup {
     // opening scenes and menus (island 0: the game's own opening). The game stays in a window.
     int32_t PlayIsland = 0;
     int32_t PlayLevel = 0;
+    // Developers: the map straight after start-up, as the menu's Play button opens it, for
+    // the selected player (a new one with the default name when there is none).
+    bool PlayMap = false;
 };
 
 class TFormMain : public TObject {
@@ -253,6 +257,10 @@ public:
     // Loads the main image set at once, as the splash would (for tools that skip the opening).
     void MainLoadForDevelopment();
     std::unique_ptr<TCompanyLogos> CompanyLogos;
+
+    // The map and the level selection (FormMainMap*.cpp): the islands, the level dots
+    // with the player's progress, and what the two screens show and slide.
+    TMapParts Map;
 
 private:
     // Start-up steps.
@@ -464,6 +472,11 @@ private:
     // True when a new plant is announced; the flow goes on when its window has gone.
     bool AnnouncePlantForLevel();
     void FramePlantAnnouncer();
+    // The map's Enter on Mirel's island, the level selection's shortcut, and the garden
+    // balloon's fresh start whenever the level selection is left.
+    void EnterGardenFromMap();
+    void EnterGardenFromLevelSel();
+    void ResetGardenBalloon();
     // Worms and spiders (FormMainWorms.cpp, FormMainSpiders.cpp).
     void ResetWormsForRound();
     void FrameWorms();
@@ -507,6 +520,39 @@ private:
     void RecordLevelTime(int32_t Seconds);
     int32_t StoredBestTime() const;
     void LeaveRoundByLevelDots();
+    void CreateMapObjects();
+    void CreateMapPanels();
+    void WireMapEvents();
+    void InitMapImages();
+    bool StartPlayMap();
+    // The level dots follow the level being played (a developer's start included).
+    void SelectPlayedLevel();
+    // A won round that completes its island opens the next one (the map selects it
+    // when its news is still to come).
+    void OpenNextIslandIfEarned();
+    // The map (FormMainMapScreens.cpp): its scene's actions, frame and mouse.
+    void MapEntryActions();
+    void MapExitActions();
+    void MapTransitionStarts(TGameSceneValues OldScene);
+    void MouseMoveMap(int32_t X, int32_t Y);
+    void MouseDownMap(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpMap(int32_t X, int32_t Y);
+    void EnterSelectedIsland();
+    void DrawMoneyPanel();
+    // The level selection (FormMainLevelSel.cpp).
+    void LevelSelEntryActions();
+    void LevelSelExitActions();
+    void MouseMoveLevelSel(int32_t X, int32_t Y);
+    void MouseDownLevelSel(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpLevelSel(int32_t X, int32_t Y);
+    void PlaySelectedLevel();
+    // A level was selected: the panel tells of it; on screen its medal's shine restarts.
+    void LevelDotClicked();
+    void FillLevelInfoPanel();
+    void RestartLevelMedalShine();
+    // The small Mirel with Tavi beside her (on the menu and in the garden too).
+    void PlaceSmallMirel(TPoint Pos, TSmallTaviSelectedPos TaviSide);
+    void FrameSmallMirelAndTavi();
     // Decorations (FormMainDecorations.cpp).
     void ResetDecorationsForRound();
     void PrepareDecorationsForLevel();
@@ -531,6 +577,16 @@ private:
     // Gold dust along the result fairy's flight.
     void ScoringDustAt(int32_t X, int32_t Y);
     void ApplyPauseToDecorations(bool Visible);
+    // The map's and the level selection's: the sun's rays, the drifting clouds, the
+    // shine round the right-hand corner button, the shine that follows the level
+    // panel's medal (at 0.7 of its size there).
+    void FrameSunShine();
+    void FrameMapClouds();
+    void FrameGardenClouds();
+    void PlaceGeneralShine(int32_t X, int32_t Y);
+    void FrameGeneralShine();
+    void StartLevelMedalShine(TMedalKind Medal);
+    void PlaceMedalShine(int32_t X, int32_t Y);
     void MouseDownCompanyLogos();
     void MouseDownSplash();
     bool ImageGroupLoaded(TImageCategory Category) const;

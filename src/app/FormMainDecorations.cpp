@@ -28,3 +28,13 @@ void TFormMain::FrameMedalShine() {}
 void TFormMain::FrameScoringDust() {}
 void TFormMain::ScoringDustAt(int32_t /*X*/, int32_t /*Y*/) {}
 void TFormMain::ApplyPauseToDecorations(bool /*Visible*/) {}
+// The map's sun rays and drifting clouds, the level selection's clouds.
+void TFormMain::FrameSunShine() {}
+void TFormMain::FrameMapClouds() {}
+void TFormMain::FrameGardenClouds() {}
+// The shine round the right-hand corner button of the map and the level selection.
+void TFormMain::PlaceGeneralShine(int32_t /*X*/, int32_t /*Y*/) {}
+void TFormMain::FrameGeneralShine() {}
+// The level panel's medal shine: started at 0.7 of its size, kept on the swinging medal.
+void TFormMain::StartLevelMedalShine(TMedalKind /*Medal*/) {}
+void TFormMain::PlaceMedalShine(int32_t /*X*/, int32_t /*Y*/) {}

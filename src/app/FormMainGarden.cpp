@@ -11,3 +11,8 @@ void TFormMain::FramePlantAnnouncer() {}
 void TFormMain::ApplyTestModeShop() {}
 // The garden island behind the menu, in the garden and under the shop.
 void TFormMain::DrawGardenView() {}
+// The map's Enter on Mirel's island and the level selection's shortcut lead to the garden.
+void TFormMain::EnterGardenFromMap() {}
+void TFormMain::EnterGardenFromLevelSel() {}
+// The garden balloon starts afresh (the level selection is left).
+void TFormMain::ResetGardenBalloon() {}

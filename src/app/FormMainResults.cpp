@@ -77,6 +77,7 @@ void TFormMain::RoundWon() {
     Scoring.Money->AddInstant(Results.Stats->MoneyBonus());
     Scoring.Money->RoundToTen();
     RecordLevelTime(Elapsed);
+    OpenNextIslandIfEarned();
     MarkIncentiveAndUnlockTools();
     UnlockShopItemsForLevel();
 

@@ -40,7 +40,7 @@ void TFormMain::SceneExitActions(TGameSceneValues OldScene, TGameSceneValues New
             for (const std::string& Name : FStoryImages) UnloadImage(Name);
             FStoryImages.clear();
             break;
-        case gsMap: UnloadImage("MapBG"); break;
+        case gsMap: MapExitActions(); break;
         case gsTrophies:
             UnloadImage("Help0");
             UnloadImageGroup(icTrophy - icTrophy);
@@ -48,7 +48,7 @@ void TFormMain::SceneExitActions(TGameSceneValues OldScene, TGameSceneValues New
         case gsHelp:
             for (const char* Name : {"Help0", "Help1", "Help2"}) UnloadImage(Name);
             break;
-        case gsLevelSel: UnloadImage("LevelSelBG"); break;
+        case gsLevelSel: LevelSelExitActions(); break;
         case gsMirelIsland:
             if (NewScene != gsShopItems && NewScene != gsNewTrophy) UnloadImageGroup(icMirelIsland - icTrophy);
             break;
@@ -74,7 +74,7 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
             }
             if (OldScene != gsStory) MusicBox->SelectTrack(StorySceneNumber > 5 ? muVictory : muStory);
             break;
-        case gsMap: MusicBox->SelectTrack(muMap); break;
+        case gsMap: MapEntryActions(); break;
         case gsBonusStage:
             if (!ImageGroupLoaded(icBonusStage)) LoadAllPngs(icBonusStage);
             break;
@@ -82,7 +82,7 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
             if (!OmegaImageList1.Find("Help0")) LoadImageFile(icMain, "Help0.jpg", 0, true, true);
             if (!ImageGroupLoaded(icTrophy)) LoadAllPngs(icTrophy);
             break;
-        case gsLevelSel: MusicBox->SelectTrack(muMap); break;
+        case gsLevelSel: LevelSelEntryActions(); break;
         case gsMirelIsland:
             if (OldScene == gsShopItems || OldScene == gsNewTrophy) break;
             if (!ImageGroupLoaded(icMirelIsland)) LoadAllPngs(icMirelIsland);
@@ -96,8 +96,10 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
     }
 }
 
-void TFormMain::TransitionStartToSwitch(TObject* /*Sender*/, TGameSceneValues /*OldScene*/,
-                                        TGameSceneValues /*NewScene*/) {}
+void TFormMain::TransitionStartToSwitch(TObject* /*Sender*/, TGameSceneValues OldScene,
+                                        TGameSceneValues /*NewScene*/) {
+    MapTransitionStarts(OldScene);
+}
 
 void TFormMain::TransitionSceneSwitch(TObject* /*Sender*/, TGameSceneValues NewScene) { GameScene->SetValue(NewScene); }
 
@@ -142,6 +144,8 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsObjectiveInfo: Panels.MenuButton->MouseMove(X, Y); break;
         case gsInGameMenu: MouseMoveInGameMenu(X, Y); break;
         case gsStageResult: MouseMoveStageResult(X, Y); break;
+        case gsMap: MouseMoveMap(X, Y); break;
+        case gsLevelSel: MouseMoveLevelSel(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseMoveAddPlayer(X, Y); break;
         default: break;
@@ -157,6 +161,8 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsObjectiveInfo: MouseDownObjectiveInfo(Button, X, Y); break;
         case gsInGameMenu: MouseDownInGameMenu(Button, X, Y); break;
         case gsStageResult: MouseDownStageResult(Button, X, Y); break;
+        case gsMap: MouseDownMap(Button, X, Y); break;
+        case gsLevelSel: MouseDownLevelSel(Button, X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseDownAddPlayer(Button, X, Y); break;
         default: break;
@@ -170,6 +176,8 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsObjectiveInfo: Panels.MenuButton->MouseUp(X, Y); break;
         case gsInGameMenu: MouseUpInGameMenu(X, Y); break;
         case gsStageResult: MouseUpStageResult(X, Y); break;
+        case gsMap: MouseUpMap(X, Y); break;
+        case gsLevelSel: MouseUpLevelSel(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseUpAddPlayer(X, Y); break;
         default: break;
@@ -181,7 +189,6 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
 void TFormMain::FrameMenu() {}
 void TFormMain::FramePlayerSelect() { FrameMenu(); }
 void TFormMain::FrameStory() {}
-void TFormMain::FrameMap() {}
 void TFormMain::FrameBonusStage() {}
 
 void TFormMain::FrameOptions() {
@@ -198,7 +205,6 @@ void TFormMain::FrameTrophies() {
 
 void TFormMain::FrameHighScores() { FrameMenu(); }
 void TFormMain::FrameHelp() {}
-void TFormMain::FrameLevelSel() {}
 
 // The round or the bonus stage, under the announcement and the result.
 void TFormMain::FrameRoundBackground() {

@@ -36,6 +36,7 @@ TTestDriver::TTestDriver(TTestDriverSetup Setup) : FSetup(std::move(Setup)) {
     FormSetup.Headless = FSetup.Headless;
     FormSetup.PlayIsland = FSetup.PlayIsland;
     FormSetup.PlayLevel = FSetup.PlayLevel;
+    FormSetup.PlayMap = FSetup.PlayMap;
     FForm = std::make_unique<TFormMain>(FormSetup);
 }
 

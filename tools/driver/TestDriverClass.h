@@ -25,6 +25,8 @@ struct TTestDriverSetup {
     // Start-up goes straight into this island's level (0: the opening scenes, as the game does).
     int32_t PlayIsland = 0;
     int32_t PlayLevel = 0;
+    // Start-up goes straight to the map, as the menu's Play button opens it.
+    bool PlayMap = false;
 };
 
 class TTestDriver {

@@ -1,13 +1,14 @@
 // quellow-dev: runs the game through the test driver for developers.
 //
 //   quellow-dev capture [--frames N] [--click X,Y@F]... [--text STR@F]... [--key NAME@F]...
-//                       [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]
-//   quellow-dev play [--level I-L] [--seed N] [--specials] [--data DIR] [--user DIR]
+//                       [--level I-L | --map] [--out FILE.png] [--data DIR] [--user DIR] [--show]
+//   quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]
 //
 // capture steps N frames (default 100) from start-up, injecting the scripted input at the
 // given frames, and writes the last frame as a PNG. --data points at a game folder (default:
 // the build's), --user at a user data folder (default: a fresh temporary one), --show also
-// shows the frames in a window. --level skips the opening scenes and starts level L of island I.
+// shows the frames in a window. --level skips the opening scenes and starts level L of island I;
+// --map skips them and opens the map as the menu's Play button does.
 //
 // play opens a window on level L of island I (default 1-01) and runs the game's own message
 // loop and frame timer, so a person plays the round with the mouse as the game runs it (its
@@ -16,7 +17,9 @@
 // moves). Uni fruits, fruit blasters, hammers, bombs and tools do nothing on the board alone
 // yet, so their chances are switched off unless --specials keeps the level's own. --data and
 // --user as for capture (a --user folder keeps the window choice, as F11 would); messages the
-// game shows are printed when the window closes.
+// game shows are printed when the window closes. play --map opens the map instead, as the
+// menu's Play button does, for the --user folder's selected player (a new player with the
+// default name when there is none, or without --user), and the game is played on from there.
 #include <SDL.h>
 
 #include <cerrno>
@@ -43,8 +46,9 @@ struct TScriptedInput {
 int Usage() {
     std::fprintf(stderr,
                  "usage: quellow-dev capture [--frames N] [--click X,Y@F] [--text STR@F] [--key NAME@F]\n"
-                 "                           [--level I-L] [--out FILE.png] [--data DIR] [--user DIR] [--show]\n"
-                 "       quellow-dev play [--level I-L] [--seed N] [--specials] [--data DIR] [--user DIR]\n");
+                 "                           [--level I-L | --map] [--out FILE.png] [--data DIR] [--user DIR]\n"
+                 "                           [--show]\n"
+                 "       quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]\n");
     return 2;
 }
 
@@ -97,6 +101,8 @@ int Capture(int Argc, char** Argv) {
             Setup.UserDataFolder = Argv[++I];
         } else if (Arg == "--level" && HasValue) {
             if (!ParseLevel(Argv[++I], Island, Level)) return Usage();
+        } else if (Arg == "--map") {
+            Setup.PlayMap = true;
         } else if (Arg == "--show") {
             Setup.ShowWindow = true;
         } else if ((Arg == "--click" || Arg == "--text" || Arg == "--key") && HasValue) {
@@ -200,6 +206,8 @@ int Play(int Argc, char** Argv) {
         const bool HasValue = I + 1 < Argc;
         if (Arg == "--level" && HasValue) {
             if (!ParseLevel(Argv[++I], Setup.PlayIsland, Setup.PlayLevel)) return Usage();
+        } else if (Arg == "--map") {
+            Setup.PlayMap = true;
         } else if (Arg == "--seed" && HasValue) {
             uint64_t Seed = 0;
             if (!ParseSeed(Argv[++I], Seed)) return Usage();
@@ -216,6 +224,8 @@ int Play(int Argc, char** Argv) {
         }
     }
 
+    // The map leads to the levels by the game's own way.
+    if (Setup.PlayMap) Setup.PlayIsland = Setup.PlayLevel = 0;
     int ExitCode = 0;
     {
         TTestDriver Driver(Setup);
@@ -224,7 +234,11 @@ int Play(int Argc, char** Argv) {
             ReportRoundEnds(Driver.Form());
             ExitCode = Driver.Form().Run();
         } else {
-            std::fprintf(stderr, "quellow-dev: level %d-%02d did not start\n", Setup.PlayIsland, Setup.PlayLevel);
+            if (Setup.PlayMap) {
+                std::fprintf(stderr, "quellow-dev: the map did not open\n");
+            } else {
+                std::fprintf(stderr, "quellow-dev: level %d-%02d did not start\n", Setup.PlayIsland, Setup.PlayLevel);
+            }
             ExitCode = 1;
         }
         for (const auto& Message : Driver.Messages()) std::fprintf(stderr, "message: %s\n", Message.c_str());
