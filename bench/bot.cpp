@@ -1,64 +1,56 @@
-// The level bot's figures, headless: the greedy bot plays seeded games on the
-// first levels of island 1 through the test driver, with nothing drawn or heard,
-// and the moves and cascades it makes are timed against the wall clock.
-//   bench_bot [GAME_FOLDER] [FRAMES_PER_GAME]
+// Whole rounds headless: the round driver plays seeded rounds of island 1 as a
+// player does (announcement, moves, shuffles, result), with nothing drawn or
+// heard, and the rounds, moves and frames are timed against the wall clock.
+//   bench_bot [GAME_FOLDER] [SEEDS]
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "BotPlayerClass.h"
+#include "BenchSetup.h"
+#include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 
 int main(int Argc, char** Argv) {
     TTestDriverSetup Setup;
     Setup.Headless = true;
     Setup.AppFolder = Argc > 1 ? Argv[1] : QUELLOW_GAME_DIR;
-    const int32_t FramesPerGame = Argc > 2 ? std::atoi(Argv[2]) : 20000;
+    const int Seeds = Argc > 2 ? std::atoi(Argv[2]) : 3;
     TTestDriver Driver(Setup);
     if (!Driver.Start()) {
         std::fprintf(stderr, "start-up failed\n");
         return 1;
     }
-    TFormMain& Form = Driver.Form();
-
-    TBotCounts Total;
-    int64_t Frames = 0;
+    int64_t Rounds = 0, Won = 0, Moves = 0, Frames = 0;
     double Seconds = 0;
-    for (int32_t Level = 1; Level <= 3; ++Level) {
-        for (uint64_t Seed = 1; Seed <= 3; ++Seed) {
-            if (!StartSeededLevel(Form, Seed, 1, Level)) {
-                std::fprintf(stderr, "level 1-%02d did not start\n", Level);
-                return 1;
-            }
-            TBotPlayer Bot(Form);
-            int32_t Frame = 0;
+    for (int32_t Level = 1; Level <= 15; ++Level) {
+        for (int Seed = 1; Seed <= Seeds; ++Seed) {
+            TRoundDriver Round(Driver);
+            if (!Round.Start(1, Level, static_cast<uint64_t>(Seed))) continue;
+            TRoundPlayOptions Options;
+            Options.MaxFrames = 20000;
             const auto Start = std::chrono::steady_clock::now();
-            for (; Frame < FramesPerGame; ++Frame) {
-                Bot.Act(Frame);
-                if (Bot.OutOfMoves()) break;
-                Driver.Step();
-            }
+            const TRoundResult Result = Round.Play(Options);
             const double Took = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
-            const TBotCounts& C = Bot.Counts();
-            std::printf("level 1-%02d seed %" PRIu64 ": %6d frames%s  %4" PRId64 " moves  %5" PRId64
-                        " fruits  %5" PRId64 " lockers  %4" PRId64 " cascades  %.3f s\n",
-                        Level, Seed, Frame, Bot.OutOfMoves() ? " (out of moves)" : "               ", C.Moves,
-                        C.FruitsMatched, C.LockersOpened, C.Cascades, Took);
-            Total.Moves += C.Moves;
-            Total.FruitsMatched += C.FruitsMatched;
-            Total.LockersOpened += C.LockersOpened;
-            Total.Cascades += C.Cascades;
-            Frames += Frame;
+            std::printf("level %s seed %d: %-8s %4d s  %4" PRId64 " moves  %3" PRId64 " shuffles  %6" PRId64
+                        " frames  %.3f s\n",
+                        LevelName(1, Level).c_str(), Seed,
+                        Result.End == reWon ? "won" : Result.End == reTimeUp ? "time up" : "stuck", Result.Seconds,
+                        Result.Moves, Result.Shuffles, Result.Frames, Took);
+            ++Rounds;
+            Won += Result.End == reWon;
+            Moves += Result.Moves;
+            Frames += Result.Frames;
             Seconds += Took;
         }
     }
-    std::printf("bot: %" PRId64 " moves, %" PRId64 " cascades, %" PRId64 " frames in %.3f s\n", Total.Moves,
-                Total.Cascades, Frames, Seconds);
-    std::printf("moves per second: %.0f   cascades per second: %.0f   frames per second: %.0f   "
+    if (Seconds <= 0) Seconds = 1e-9;
+    std::printf("%" PRId64 " rounds (%" PRId64 " won), %" PRId64 " moves, %" PRId64 " frames in %.3f s\n", Rounds, Won,
+                Moves, Frames, Seconds);
+    std::printf("rounds per minute: %.0f   moves per second: %.0f   frames per second: %.0f   "
                 "(game time runs %.0fx real time)\n",
-                static_cast<double>(Total.Moves) / Seconds, static_cast<double>(Total.Cascades) / Seconds,
+                static_cast<double>(Rounds) * 60.0 / Seconds, static_cast<double>(Moves) / Seconds,
                 static_cast<double>(Frames) / Seconds, static_cast<double>(Frames) * 0.030 / Seconds);
     return 0;
 }

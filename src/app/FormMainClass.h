@@ -487,6 +487,8 @@ private:
     void WithdrawTools();
     bool ToolInHand() const;
     bool SpecialEffectRunning() const;
+    // A shine over a tile (a cleared locker frame).
+    void ShineAtTile(TPoint TilePos);
     // Presses and moves the tools take first; true when a tool took the press.
     bool ToolsMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void ToolsMouseMove(int32_t X, int32_t Y);
@@ -544,6 +546,8 @@ private:
     void FrameWorms();
     void RemoveWorms();
     void ApplyPauseToWorms(bool Visible);
+    void CountLandedFruitForWorms();
+    void CountLandedFruitForSpiders();
     void ResetSpidersForRound();
     void FrameWebsAndSpiders();
     void RemoveSpiders();
@@ -561,6 +565,8 @@ private:
     // True when a trophy is announced; the result flow goes on when it has gone.
     bool TestLevelTrophies();
     void AnnounceWaitingTrophies();
+    void CountLandedFruitForTrophies();
+    void CountLockerFrameForTrophies();
     // The tutorial and the story (FormMainTutorial.cpp).
     void ResetTutorialForRound();
     void PlaceTutorialForRound();
@@ -568,6 +574,8 @@ private:
     void CloseTutorial();
     void FrameTutorial();
     void ApplyPauseToTutorial(bool Visible);
+    // Half the fruits of a target-fruits level have landed: the level's tip, if the fairy is free.
+    void TargetFruitsHalfwayTip();
     bool TutorialAllowsBoardPress(TMouseButton Button, int32_t X, int32_t Y) const;
     void TutorialMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void TutorialMouseMove(int32_t X, int32_t Y);
@@ -630,6 +638,8 @@ private:
     void StopMedalShine();
     void FrameMedalShine();
     void FrameScoringDust();
+    // Gold dust along the result fairy's flight.
+    void ScoringDustAt(int32_t X, int32_t Y);
     void ApplyPauseToDecorations(bool Visible);
     // The map's and the level selection's: the sun's rays, the drifting clouds, the
     // shine round the right-hand corner button, the shine that follows the level

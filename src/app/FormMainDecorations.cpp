@@ -27,6 +27,7 @@ void TFormMain::StartMedalShine(TMedalKind /*Medal*/) {}
 void TFormMain::StopMedalShine() {}
 void TFormMain::FrameMedalShine() {}
 void TFormMain::FrameScoringDust() {}
+void TFormMain::ScoringDustAt(int32_t /*X*/, int32_t /*Y*/) {}
 void TFormMain::ApplyPauseToDecorations(bool /*Visible*/) {}
 // The map's sun rays and drifting clouds, the level selection's clouds.
 void TFormMain::FrameSunShine() {}

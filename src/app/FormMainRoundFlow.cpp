@@ -64,6 +64,7 @@ void TFormMain::WireRoundEvents() {
         Results.Window->Hide();
     };
     Results.Window->OnHidingComplete = [this](TObject*) { StageResultHidingComplete(); };
+    Scoring.TaviScoring->OnPosUpdate = [this](TObject*, int32_t X, int32_t Y) { ScoringDustAt(X, Y); };
     Results.OKButton->OnClick = [this](TObject*) {
         StopMedalShine();
         Results.Window->Hide();
@@ -78,21 +79,26 @@ void TFormMain::CountLandedFruit(int32_t FruitColorIdx) {
     Scoring.Score->Add(3);
     Round.LevelScore += 3;
     if (Round.Objective == goTargetFruits) {
+        const int32_t Target = Gauges.ProgressTube->FruitCountTarget;
+        const bool BelowHalf = Gauges.ProgressTube->Counted() * 2 < Target;
         Gauges.ProgressTube->CountFruit();
+        if (BelowHalf && Gauges.ProgressTube->Counted() * 2 >= Target) TargetFruitsHalfwayTip();
     } else if (Round.Objective == goCollectFruits) {
         Gauges.FruitGather->CountFruit(FruitColorIdx);
     }
     Scoring.Combos->FruitFell(FruitColorIdx);
     Panels.ShuffleButton->AddLandedFruit();
-    // Still to come: the enemies' fruit intervals, the trophies' fruit count, and the
-    // tutorial's half-target tip of a target-fruits level.
+    CountLandedFruitForWorms();
+    CountLandedFruitForSpiders();
+    CountLandedFruitForTrophies();
 }
 
 void TFormMain::LockerFrameCleared(TPoint TilePos) {
     PlaySoundEffect("LockerClear");
     LockerFrameEffect->Start(TilePos);
+    ShineAtTile(TilePos);
     Scoring.Score->Add(25);
-    // Still to come: a shine at the tile and the trophies' frame count.
+    CountLockerFrameForTrophies();
     if (LockerFrames->Count() == 0) ObjectiveMet();
 }
 

@@ -23,6 +23,7 @@ void TFormMain::ApplyPauseToSpecials(bool /*Visible*/) {}
 // The round is over: a tool in hand goes back to the wall and no tool can be taken.
 void TFormMain::WithdrawTools() {}
 bool TFormMain::ToolInHand() const { return false; }
+void TFormMain::ShineAtTile(TPoint /*TilePos*/) {}
 // A hammer, hammered objects or a blaster are at work: the board takes no press.
 bool TFormMain::SpecialEffectRunning() const { return false; }
 bool TFormMain::ToolsMouseDown(TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) { return false; }

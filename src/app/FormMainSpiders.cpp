@@ -12,3 +12,5 @@ void TFormMain::StopSpiderHunt() {}
 // The shuffled board is in place: a spider hunt starts again on it.
 void TFormMain::RestartSpiderHunt() {}
 void TFormMain::ApplyPauseToSpiders(bool /*Visible*/) {}
+// A landed fruit brings the next wave of spiders closer (not in a hunt).
+void TFormMain::CountLandedFruitForSpiders() {}

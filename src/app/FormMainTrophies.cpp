@@ -16,4 +16,7 @@ bool TFormMain::TestLevelTrophies() { return false; }
 void TFormMain::AnnounceWaitingTrophies() {}
 // Test mode: the medal and all-levels trophies earned, without their windows.
 void TFormMain::ApplyTestModeTrophies() {}
+// The trophies' counts: fruits matched, locker frames cleared.
+void TFormMain::CountLandedFruitForTrophies() {}
+void TFormMain::CountLockerFrameForTrophies() {}
 void TFormMain::EnterTrophyCabinet() {}

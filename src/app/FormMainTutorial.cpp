@@ -8,6 +8,7 @@ void TFormMain::PlaceTutorialForRound() {}
 // The announcement of 1-01 hides with the tutorial on: the pointer and the lesson's board start.
 void TFormMain::StartTutorialPointer() {}
 void TFormMain::CloseTutorial() {}
+void TFormMain::TargetFruitsHalfwayTip() {}
 void TFormMain::FrameTutorial() {}
 void TFormMain::ApplyPauseToTutorial(bool /*Visible*/) {}
 // While the pointer runs only the pointed tile takes a press.

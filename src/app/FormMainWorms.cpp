@@ -7,3 +7,5 @@ void TFormMain::FrameWorms() {}
 // A shuffle, a won round's ending or time up: every worm leaves the board.
 void TFormMain::RemoveWorms() {}
 void TFormMain::ApplyPauseToWorms(bool /*Visible*/) {}
+// A landed fruit brings the next wave of worms closer.
+void TFormMain::CountLandedFruitForWorms() {}

@@ -109,8 +109,7 @@ void TGameBoard::UpdateUniColor() {
     FUniColor = FUniColor >= FruitColorCount ? 1 : FUniColor + 1;
 }
 
-// Worms eating fruits and eaten fruits waiting to regrow: they come with the fruit worms.
-void TGameBoard::UpdateWormTimers() {}
+// Step 2, the worms' eating and the eaten fruits' wait for the fairy, is in GameBoardEnemiesClass.cpp.
 
 // The fruit blaster's wave spreading ring by ring: it comes with the special objects.
 void TGameBoard::UpdateBlasterWave() {}

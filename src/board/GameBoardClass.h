@@ -143,6 +143,41 @@ public:
     // (1: the tool cannot be used here) when P holds a locker or a fruit, else hides it.
     void SelectTile(TPoint P, uint8_t Pattern);
 
+    // --- Worms and webs (GameBoardEnemiesClass.cpp) ---------------------
+    // The board's side of its two enemies: fruits being eaten by worms and
+    // eaten fruits waiting for the fairy, counted by the board's worm timers,
+    // and the webs the spiders put over tiles.
+
+    // A worm may creep into P: a plain fruit (no special, no bomb, no flower),
+    // no worm in it yet and not eaten, without a web. What the tile is doing
+    // (its status) does not matter: a worm may creep into a falling fruit.
+    bool CanWormEat(TPoint P) const;
+    // A worm creeps into P, when it may. The time already eaten there is kept,
+    // so a fruit sprayed free earlier is eaten sooner.
+    bool StartEating(TPoint P);
+    // Fruits being eaten, and fruits eaten, among the opened fruits.
+    int32_t EatingCount() const;
+    int32_t EatenCount() const;
+    // The fairy has waved her wand over the eaten fruit at P: once that fruit has
+    // asked for her, it is whole again and may match at once.
+    void RestoreEatenFruit(TPoint P);
+    // The eaten fruit at position P has asked for the fairy. The flag belongs to
+    // the position: a fruit eaten there later asks again without the long wait.
+    bool RestoreAsked(TPoint P) const { return IsBoardPos(P) && FRestoreAsked[P.X - 1][P.Y - 1]; }
+    // A spider may start a web on P: a locker or a fruit without a special, no worm, no web yet.
+    bool CanWebTile(TPoint P) const;
+    // A spider has finished its web on P. It lands on any locker or fruit without a
+    // special (worms, busy tiles and an existing web do not matter) and lets go of
+    // the selection there. A web may leave the board without a move, so that is
+    // looked at every time.
+    void PutWeb(TPoint P);
+    // Tiles under a web.
+    int32_t WebCount() const;
+    // Where a new spider lands: the topmost locker or fruit of a random column;
+    // row 11 of the last column drawn when 10000 draws find none.
+    TPoint RandomTopTile() const;
+    // --------------------------------------------------------------------
+
     // --- Swap and match -------------------------------------------------
     // One move from the click to the matched fruits leaving the board: the
     // choice of two neighbours, the swap request, the swap's outcome written

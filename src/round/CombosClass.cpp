@@ -15,6 +15,7 @@ constexpr TPoint OneFruitOffset{22, 4};
 constexpr TPoint FirstFruitOffset{4, 4};
 constexpr TPoint SecondFruitOffset{40, 4};
 constexpr TPoint CaptionOffset{0, 46};
+constexpr TPoint RainCaptionOffset{84, 4};
 constexpr int32_t AdditiveBlend = 2;
 // "ComboText" patterns: "Match 4!" to "Match 7!", then "Double match!".
 constexpr int32_t DoubleMatchCaption = 4;
@@ -192,8 +193,9 @@ void TCombos::DrawSlot(const TSlot& Slot) {
     const bool Rain = Slot.Kind == ciFruitRain;
     if (TImageListItem* Caption = EffectImage(OmgImgList, Rain ? "ComboTextFruitRain" : "ComboText")) {
         const int32_t Pattern = Rain ? 0 : Slot.Kind == ciMatchX ? Slot.Count - 4 : DoubleMatchCaption;
-        Caption->DrawEx(X + CaptionOffset.X, Y + CaptionOffset.Y, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 255, 255, 255,
-                        Slot.Alpha, Pattern, 0);
+        // The fruit rain shows at the bottom edge: its caption goes beside its fruits, not under them.
+        const TPoint At = Rain ? RainCaptionOffset : CaptionOffset;
+        Caption->DrawEx(X + At.X, Y + At.Y, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 255, 255, 255, Slot.Alpha, Pattern, 0);
     }
 }
 

@@ -71,24 +71,27 @@ constexpr TViewPart SideViewLeft[] = {
     {shLimbs, 5, 50, 47, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
 };
 
+// Facing right, the limbs hang where the left view's hang, mirrored across her 64-px body,
+// so they meet it (26-px limbs: x' = 64 - x - 26).
 constexpr TViewPart SideViewRight[] = {
     {shBody, 1, -10, -8, false, psWing, 0.640625f, 0.5618f, ptNone, 0.0f, false},
     {shBody, 2, -29, -18, false, psWing, 0.96875f, 0.5730f, ptNone, 0.0f, false},
-    {shLimbs, 0, 55, 22, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
-    {shLimbs, 1, 55, 45, false, psOne, 0.8462f, 0.0714f, ptWand, 1.0f, false},
-    {shLimbs, 2, 59, 55, false, psOne, 0.5f, -0.7f, ptWand, 1.0f, false},
-    {shLimbs, 6, 61, 61, false, psOne, 0.3f, -0.9f, ptWand, 1.0f, true},
+    {shLimbs, 0, 20, 33, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
+    {shLimbs, 1, 20, 44, false, psOne, 0.8462f, 0.0714f, ptWand, 1.0f, false},
+    {shLimbs, 2, 24, 55, false, psOne, 0.5f, -0.7f, ptWand, 1.0f, false},
+    {shLimbs, 6, 27, 61, false, psOne, 0.3f, -0.9f, ptWand, 1.0f, true},
     {shBody, 0, 0, 0, false, psPlain, 0.0f, 0.0f, ptNone, 0.0f, false},
-    {shLimbs, 3, 41, 29, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
-    {shLimbs, 4, 33, 38, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
-    {shLimbs, 5, 23, 47, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
+    {shLimbs, 3, 6, 29, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
+    {shLimbs, 4, -2, 38, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
+    {shLimbs, 5, -12, 47, false, psOne, 0.0f, 0.0f, ptNone, 0.0f, false},
 };
 
+// Sitting, her legs turn about her hip on the seat, just below her body.
 constexpr TViewPart SittingView[] = {
     {shBody, 1, -31, -31, false, psWing, 0.902f, 0.517f, ptNone, 0.0f, false},
     {shBody, 2, 18, -31, false, psWing, 0.078f, 0.517f, ptNone, 0.0f, false},
     {shBody, 0, 0, 0, false, psPlain, 0.0f, 0.0f, ptNone, 0.0f, false},
-    {shLimbs, 0, 10, -11, false, psOne, 0.2963f, 0.6923f, ptLegs, 1.0f, false},
+    {shLimbs, 0, 10, 21, false, psOne, 0.2963f, 0.6923f, ptLegs, 1.0f, false},
     {shLimbs, 1, 20, 25, false, psOne, 0.0741f, 0.1154f, ptArm, 1.0f, false},
 };
 

@@ -267,6 +267,44 @@ TEST_F(RoundFlow, AShuffleButtonThatIsNotFullOnlySaysSo) {
     EXPECT_EQ(Form().GameBoard->BoardData(), Before);
 }
 
+TEST(RoundEndToEnd, ARoundOfOneOhOnePlaysTheSameTwiceAndCountsEveryLandedFruit) {
+    TRoundResult Results[2];
+    for (TRoundResult& Result : Results) {
+        TTestDriverSetup Setup;
+        Setup.Headless = true;
+        TTestDriver Driver(Setup);
+        ASSERT_TRUE(Driver.Start());
+        TFormMain& Form = Driver.Form();
+        int Landed = 0, Full = 0, ComboPoints = 0;
+        TRoundDriver Round(Driver);
+        const auto Ground = Form.FallingFruits->OnGroundHit;
+        Form.FallingFruits->OnGroundHit = [&](TObject* Sender, int32_t Colour, int32_t Column) {
+            ++Landed;
+            Ground(Sender, Colour, Column);
+        };
+        const auto OnFull = Form.Gauges.ProgressTube->OnFull;
+        Form.Gauges.ProgressTube->OnFull = [&](TObject* Sender) {
+            ++Full;
+            OnFull(Sender);
+        };
+        const auto Combo = Form.Scoring.Combos->OnAComboArrive;
+        Form.Scoring.Combos->OnAComboArrive = [&](TObject* Sender, TComboItemKind Kind, uint8_t Count, TPoint Pos) {
+            if (!Form.Round.RoundOver) ComboPoints += Form.Scoring.Combos->AwardOf(Kind, Count).Points;
+            Combo(Sender, Kind, Count, Pos);
+        };
+        ASSERT_TRUE(Round.Start(1, 1, 21));
+        Result = Round.Play();
+        ASSERT_EQ(Result.End, reWon);
+        EXPECT_EQ(Full, 1);
+        EXPECT_EQ(Result.LevelScore, 3 * Landed);
+        EXPECT_EQ(Result.Score, Result.LevelScore + ComboPoints);
+    }
+    EXPECT_EQ(Results[0].Seconds, Results[1].Seconds);
+    EXPECT_EQ(Results[0].Score, Results[1].Score);
+    EXPECT_EQ(Results[0].Money, Results[1].Money);
+    EXPECT_EQ(Results[0].Frames, Results[1].Frames);
+}
+
 // --- What a won round keeps --------------------------------------------------------
 
 class WonRound : public ::testing::Test {

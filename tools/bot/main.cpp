@@ -21,7 +21,6 @@
 #include <sstream>
 #include <string>
 
-#include "ReplayClass.h"
 #include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 

@@ -3,10 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "BotPlayerClass.h"
 #include "GreedyMoveClass.h"
 #include "RandomClass.h"
-#include "ReplayClass.h"
 
 namespace {
 
@@ -26,6 +24,31 @@ bool ParseXY(const std::string& Word, int32_t& X, int32_t& Y) {
 }
 
 }  // namespace
+
+bool ParseLevelName(const std::string& Name, int32_t& Island, int32_t& Level) {
+    int I = 0, L = 0;
+    char Tail = 0;
+    if (std::sscanf(Name.c_str(), "%d-%d%c", &I, &L, &Tail) != 2 || I < 1 || I > 99 || L < 1 || L > 99) return false;
+    Island = I;
+    Level = L;
+    return true;
+}
+
+std::string LevelName(int32_t Island, int32_t Level) {
+    char Name[16];
+    std::snprintf(Name, sizeof(Name), "%d-%02d", Island, Level);
+    return Name;
+}
+
+bool StartSeededLevel(TFormMain& Form, uint64_t Seed, int32_t Island, int32_t Level) {
+    SetRandomSeedSource([Seed] { return Seed; });
+    return Form.StartLevel(Island, Level);
+}
+
+bool BoardTakesMove(TFormMain& Form) {
+    const TGameBoard& Board = *Form.GameBoard;
+    return Form.Scene() == gsMainGame && Board.CanDraw && Board.Visible && Board.IsSettled();
+}
 
 // --- The replay's text --------------------------------------------------------------
 

@@ -13,6 +13,19 @@
 #include "FormMainClass.h"
 #include "TestDriverClass.h"
 
+// "1-01" or "1-1": island 1, level 1. False for anything else.
+bool ParseLevelName(const std::string& Name, int32_t& Island, int32_t& Level);
+std::string LevelName(int32_t Island, int32_t Level);
+
+// Seeds the gameplay stream with Seed for every reseed from now on (the level's
+// contents, refill, the thrown fruits) and starts level Island-Level. False when
+// the level cannot be started.
+bool StartSeededLevel(TFormMain& Form, uint64_t Seed, int32_t Island, int32_t Level);
+
+// The round runs, its board is shown and nothing moves or waits to be checked:
+// it takes a move now.
+bool BoardTakesMove(TFormMain& Form);
+
 // One input as the round received it, at a frame counted from the level's start.
 struct TRoundInput {
     enum TKind : uint8_t { riPress, riRelease, riSpace, riEscape };

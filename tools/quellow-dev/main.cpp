@@ -11,8 +11,9 @@
 // --map skips them and opens the map as the menu's Play button does.
 //
 // play opens a window on level L of island I (default 1-01) and runs the game's own message
-// loop and frame timer, so a person plays the board with the mouse until the window is
-// closed. --seed fixes the gameplay random stream (the same board and refills for the same
+// loop and frame timer, so a person plays the round with the mouse as the game runs it (its
+// announcement, the round, its result) until the window is closed; how each round ended is
+// printed. --seed fixes the gameplay random stream (the same board and refills for the same
 // moves). Uni fruits, fruit blasters, hammers, bombs and tools do nothing on the board alone
 // yet, so their chances are switched off unless --specials keeps the level's own. --data and
 // --user as for capture (a --user folder keeps the window choice, as F11 would); messages the
@@ -172,6 +173,28 @@ void SwitchOffSpecialsAndTools(TGameBoard& Board) {
     Board.OneAerosolEveryProb = 0;
 }
 
+// Prints how each round played in the window ended, as the result or time up shows it.
+void ReportRoundEnds(TFormMain& Form) {
+    const auto ResultShown = Form.Results.Window->OnShowingComplete;
+    Form.Results.Window->OnShowingComplete = [&Form, ResultShown](TObject* Sender) {
+        if (ResultShown) ResultShown(Sender);
+        static const char* const Medals[] = {"bronze", "silver", "gold", "no"};
+        const int32_t Medal = static_cast<int32_t>(Form.Results.Medal->MedalKind());
+        std::printf("level %d-%02d won in %s: %s medal, level score %d, money +%d\n", Form.CurrentIsland,
+                    Form.CurrentLevel, TResultStats::TimeText(Form.Results.Stats->PlayingTime()).c_str(),
+                    Medals[Medal >= 0 && Medal <= 3 ? Medal : 3], Form.Results.Stats->LevelScore(),
+                    Form.Results.Stats->MoneyBonus());
+        std::fflush(stdout);
+    };
+    const auto TimeUp = Form.Gauges.TubeTimer->OnTimeUp;
+    Form.Gauges.TubeTimer->OnTimeUp = [&Form, TimeUp](TObject* Sender) {
+        if (TimeUp) TimeUp(Sender);
+        std::printf("level %d-%02d: time up, level score %d\n", Form.CurrentIsland, Form.CurrentLevel,
+                    Form.Round.LevelScore);
+        std::fflush(stdout);
+    };
+}
+
 int Play(int Argc, char** Argv) {
     TTestDriverSetup Setup;
     Setup.ShowWindow = true;
@@ -208,6 +231,7 @@ int Play(int Argc, char** Argv) {
         TTestDriver Driver(Setup);
         if (Driver.Start()) {
             if (!KeepSpecials) SwitchOffSpecialsAndTools(*Driver.Form().GameBoard);
+            ReportRoundEnds(Driver.Form());
             ExitCode = Driver.Form().Run();
         } else {
             if (Setup.PlayMap) {

@@ -1,0 +1,79 @@
+// The cost of a round's frames, drawn on the offscreen renderer and headless:
+// seeded rounds of island 1 played by the round driver, with a shuffle forced
+// while the combos show, so the busiest frames (cascades, combos, the shuffle
+// flying the board away) are among those timed. Prints the busiest and the
+// typical frame in milliseconds. Figures only; nothing here fails.
+//   bench_round [GAME_FOLDER]
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "BenchSetup.h"
+#include "RoundDriverClass.h"
+#include "TestDriverClass.h"
+
+namespace {
+
+struct TFrameTimes {
+    std::vector<double> Ms;
+    double Percentile(double P) {
+        if (Ms.empty()) return 0;
+        std::vector<double> Sorted = Ms;
+        std::sort(Sorted.begin(), Sorted.end());
+        return Sorted[static_cast<size_t>(P * static_cast<double>(Sorted.size() - 1))];
+    }
+};
+
+TFrameTimes Time(bool Headless, const std::string& Folder) {
+    TTestDriverSetup Setup;
+    Setup.Headless = Headless;
+    Setup.AppFolder = Folder;
+    TTestDriver Driver(Setup);
+    TFrameTimes Times;
+    if (!Driver.Start()) return Times;
+    if (!Headless) Driver.Form().MainLoadForDevelopment();
+    Times.Ms.reserve(40000);
+    for (int32_t Level : {2, 4, 8, 14}) {
+        TRoundDriver Round(Driver);
+        if (!Round.Start(1, Level, 5)) continue;
+        TFormMain& Form = Driver.Form();
+        bool Shuffled = false;
+        while (!Round.Finished() && Round.Frame() < 8000) {
+            // Once combos are on show, the board is declared dead: the shuffle flies it away.
+            if (!Shuffled && Form.Scene() == gsMainGame && Form.Scoring.Combos->SlotActive(1) && Form.GameBoard->IsSettled()) {
+                Form.GameBoard->OnNoMoreMoves(Form.GameBoard.get());
+                Shuffled = true;
+            }
+            const auto Start = std::chrono::steady_clock::now();
+            Round.BotFrame({});
+            if (!Headless) {
+                // One pixel read back makes the renderer finish the frame, so its cost counts.
+                SDL_Rect One{0, 0, 1, 1};
+                uint32_t Pixel = 0;
+                SDL_RenderReadPixels(Form.OmegaScreen1.Renderer(), &One, SDL_PIXELFORMAT_RGBA32, &Pixel, 4);
+            }
+            Times.Ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - Start).count());
+        }
+    }
+    return Times;
+}
+
+}  // namespace
+
+int main(int Argc, char** Argv) {
+    const std::string Folder = Argc > 1 ? Argv[1] : QUELLOW_GAME_DIR;
+    const TFreshUserFolder UserFolder;
+    if (!UserFolder.Made()) return 1;
+    UseOffscreenDevices();
+    TFrameTimes Drawn = Time(false, Folder);
+    TFrameTimes Logic = Time(true, Folder);
+    std::printf("round frames drawn offscreen: %zu frames; median %.2f ms, 99th percentile %.2f ms, busiest %.2f ms\n",
+                Drawn.Ms.size(), Drawn.Percentile(0.5), Drawn.Percentile(0.99), Drawn.Percentile(1.0));
+    std::printf("round frames headless (game logic): %zu frames; median %.3f ms, 99th percentile %.3f ms, busiest %.3f ms\n",
+                Logic.Ms.size(), Logic.Percentile(0.5), Logic.Percentile(0.99), Logic.Percentile(1.0));
+    return 0;
+}
