@@ -199,3 +199,28 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MenuAnswers, ::testing::ValuesIn(AnswerCases),
                          [](const ::testing::TestParamInfo<TAnswerCase>& Info) { return Info.param.Name; });
 
 }  // namespace
+
+namespace {
+
+// The full-screen question's own switch takes the focus away and gives it back:
+// while it shows, losing and regaining the focus must not stop the game.
+TEST_F(MenuFixture, WhileTheFullScreenQuestionShowsTheFocusHooksKeepTheGameRunning) {
+    ReachMenu({"ANNA"});
+    Press(Form().Menus.Main.OptionsButton);
+    TOptionsParts& O = Form().Menus.Options;
+    ASSERT_TRUE(Until([&] { return O.Window.Phase() == TGameMenuWindow::phShown; }));
+    Driver->Click(O.FullScreenBox.Left + 10, O.FullScreenBox.Top + 10);
+    Press(O.OKButton);
+    ASSERT_TRUE(Until([&] { return QuestionShowing(4); }));
+    Form().ApplicationDeactivate();
+    EXPECT_TRUE(Form().OmegaTimer1.Enabled());
+    EXPECT_FALSE(Form().Timer1Enabled());
+    AnswerAndWait(true);
+    // Once it has gone, the hooks work as always.
+    Form().ApplicationDeactivate();
+    EXPECT_FALSE(Form().OmegaTimer1.Enabled());
+    Form().ApplicationActivate();
+    EXPECT_TRUE(Form().OmegaTimer1.Enabled());
+}
+
+}  // namespace
