@@ -72,6 +72,17 @@ void ReachFullScreenInRound(MenuAnswers& T) {
     T.FlipFullScreenInOptions(T.F().Menus.Options.Window);
 }
 
+// Paused by the player before the menu: the round must come back paused.
+void ReachFullScreenInPausedRound(MenuAnswers& T) {
+    T.F().GameScene->SetValue(gsLevelSel);
+    ASSERT_TRUE(EnterRound(*T.Driver, 1, 1));
+    T.Driver->KeyDown(SDLK_SPACE);
+    ASSERT_TRUE(T.F().Round.Paused);
+    T.Press(*T.F().Panels.MenuButton);
+    T.PressOn(*T.F().Panels.InGameMenu, *T.F().Panels.OptionsButton);
+    T.FlipFullScreenInOptions(T.F().Menus.Options.Window);
+}
+
 void ReachPlay(MenuAnswers& T) { T.Press(T.F().Menus.Main.PlayButton); }
 
 void CheckStillRunning(MenuAnswers& T) { EXPECT_FALSE(T.F().Closed()); }
@@ -133,6 +144,12 @@ void CheckRoundRunsFullScreen(MenuAnswers& T) {
     EXPECT_FALSE(T.F().Gauges.TubeTimer->Paused) << "the clock runs again";
 }
 
+void CheckRoundStillPaused(MenuAnswers& T) {
+    CheckWindowMode(T);
+    EXPECT_TRUE(T.F().Round.Paused);
+    EXPECT_TRUE(T.F().Gauges.TubeTimer->Paused);
+}
+
 void CheckRelaxedAsked(MenuAnswers& T) {
     EXPECT_TRUE(T.QuestionShowing(9));
     EXPECT_FALSE(T.F().SaveDamaged);
@@ -167,6 +184,7 @@ const TAnswerCase AnswerCases[] = {
     {"FullScreenMenuCancel", 4, false, Anna, ReachFullScreenFromMenu, gsMenu, false, CheckStillFullScreen},
     {"FullScreenRoundOK", 5, true, Anna, ReachFullScreenInRound, gsMainGame, false, CheckRoundRunsInWindow},
     {"FullScreenRoundCancel", 5, false, Anna, ReachFullScreenInRound, gsMainGame, false, CheckRoundRunsFullScreen},
+    {"FullScreenPausedRoundOK", 5, true, Anna, ReachFullScreenInPausedRound, gsMainGame, false, CheckRoundStillPaused},
     {"DamagedOK", 8, true, Anna, ReachPlay, gsConfirmWindow, false, CheckRelaxedAsked},
     {"DamagedCancel", 8, false, Anna, ReachPlay, gsMenu, false, CheckDamageKept},
     {"RelaxedYes", 9, true, Anna, ReachPlay, gsMenu, false, CheckRelaxedYes},
