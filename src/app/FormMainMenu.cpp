@@ -207,9 +207,10 @@ void TFormMain::FrameMenu() {
                     255, 0);
     FramePlayShine();
     if (M.WelcomeName != LoadedPlayerName) {
+        // A player just deleted leaves nobody to greet until the next is chosen.
         M.WelcomeName = LoadedPlayerName;
         M.WelcomeText = LoadedPlayerName;
-        M.WelcomeText += GameLanguage == laFR ? " !" : "!";
+        if (!M.WelcomeText.empty()) M.WelcomeText += GameLanguage == laFR ? " !" : "!";
     }
     OmegaFont_Size10.TextOut(Welcome.X + 87, Welcome.Y + 17, M.WelcomeText, 255, 255, 255, 250);
     FrameScreenDust();
