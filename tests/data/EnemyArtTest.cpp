@@ -1,6 +1,6 @@
 // Checks the board enemies' art against the places the game draws it at: worms crawl on
 // the grid lines and come out from under the board's edge straight into their crawl,
-// an eating worm leaves its fruit to be seen.
+// an eating worm leaves its fruit to be seen, and spiders sit on their tiles.
 #include "PictureClass.h"
 
 #include <gtest/gtest.h>
@@ -127,4 +127,31 @@ TEST(WormArt, AnEatingWormLeavesMostOfItsFruitInView) {
             EXPECT_LE(covered * 100, fruit * 35) << "fruit " << f << ", pattern " << p << ": " << covered << " of "
                                                  << fruit << " pixels hidden";
         }
+}
+
+// Spiders are drawn at their tile's corner - (13, 10), their every picture the same size:
+// whatever a spider on its tile does, its body covers the tile's centre and its legs
+// spread evenly to both sides of it.
+TEST(SpiderArt, ASpiderOnItsTileSitsOnTheTilesCentre) {
+    struct TCase {
+        const char* Image;
+        int Rows;
+        int Patterns;  // those drawn on the tile (a hit spider curls up and rolls off it)
+    };
+    const TCase cases[] = {{"SpiderWalking", 9, 9}, {"SpiderAnchoring", 7, 7}, {"SpiderMakingWeb", 4, 4}, {"SpiderHit", 6, 2}};
+    const TStrip walking{Load("SpiderWalking"), 1, 9};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Image);
+        const TStrip s{Load(c.Image), 1, c.Rows};
+        ASSERT_EQ(s.W(), walking.W()) << "every spider picture has the walking one's size";
+        ASSERT_EQ(s.H(), walking.H());
+        for (int p = 0; p < c.Patterns; ++p) {
+            const TBox b = SolidBox(s, p, false, false, -13, -10);
+            EXPECT_NEAR(b.CentreX(), 23, 2.0) << "pattern " << p;
+            int solid = 0;
+            for (int y = -3; y <= 3; ++y)
+                for (int x = -3; x <= 3; ++x) solid += s.AlphaAt(p, 13 + 23 + x, 10 + 23 + y) >= 200;
+            EXPECT_EQ(solid, 49) << "pattern " << p << ": the tile's centre is not on the spider's body";
+        }
+    }
 }
