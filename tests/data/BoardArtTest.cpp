@@ -98,6 +98,7 @@ TEST(BoardArt, PiecesDrawnAtACellOffsetAreCentredOnTheirTile) {
         {"FlowersInside", 0, 0, 0},        {"Hammer", 0, 0, 0},         {"SmallToolIcons", 0, 0, 0},
         {"FruitBlasterBlur", -20, -21, 0}, {"TileSelection", 1, -2, 0}, {"LockerFrame", -3, -6, 0},
         {"FruitsOutsideBig", -3, -3, 0},
+        {"BlowingBubble", 3, 3, 2},  // the bubble whole, before it tears
         {"Web", 1, -2, 1},  // the tearing patterns keep only scraps, where the threads broke
     };
     std::map<std::string, TCatalogueLine> byName;

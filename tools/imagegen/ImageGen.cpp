@@ -7,9 +7,13 @@
 //                                             an 800x600 screen put together from drawn
 //                                             images, to judge them where the game shows them;
 //                                             SHOT is NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%ALPHA]
-//                                             [!black][!mirror]: SCALE about the pattern's centre
-//                                             as the game scales, ALPHA 0-255, "!black" the
-//                                             silhouette the game draws for a closed place
+//                                             [^DEGREES][~CX,CY][!black][!mirror][!flip][!add]:
+//                                             SCALE and the turn by DEGREES about the point at
+//                                             fractions CX, CY of the pattern (its centre unless
+//                                             given) as the game turns and scales, ALPHA 0-255,
+//                                             "!black" a silhouette (closed places, shadows),
+//                                             "!mirror" and "!flip" turned over left to right or
+//                                             top to bottom, "!add" drawn additively (lights)
 #include "CatalogueClass.h"
 #include "ContactSheetClass.h"
 #include "GeneratorClass.h"
@@ -17,6 +21,7 @@
 #include "SvgClass.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,20 +39,20 @@ int Usage() {
                  "       imagegen list ASSETS\n"
                  "       imagegen preview ASSETS SVG OUT.png WIDTH HEIGHT\n"
                  "       imagegen mockup ASSETS GAMEDIR OUT.png "
-                 "NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%%ALPHA][!black][!mirror]...\n");
+                 "NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%%ALPHA][^DEG][~CX,CY][!black][!mirror][!flip][!add]...\n");
     return 2;
 }
 
-// One image of a mockup: NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%ALPHA][!black][!mirror].
+// One image of a mockup: NAME[:PATTERN][@X,Y][/WIDTH][*SCALE][%ALPHA][^DEG][~CX,CY][!...].
 struct TShot {
     std::string Name;
     int Pattern = 0, X = 0, Y = 0, Width = -1;
-    double Scale = 1.0, Alpha = 255.0;
-    bool Black = false, Mirror = false;
+    double Scale = 1.0, Alpha = 255.0, Angle = 0.0, CentreX = 0.5, CentreY = 0.5;
+    bool Black = false, Mirror = false, Flip = false, Add = false;
 };
 
 TShot ParseShot(const std::string& Text) {
-    static const char* marks = ":@/*%!";
+    static const char* marks = ":@/*%!^~";
     TShot shot;
     size_t at = Text.find_first_of(marks);
     shot.Name = Text.substr(0, at);
@@ -62,9 +67,13 @@ TShot ParseShot(const std::string& Text) {
         case '/': shot.Width = std::atoi(value.c_str()); break;
         case '*': shot.Scale = std::atof(value.c_str()); break;
         case '%': shot.Alpha = std::atof(value.c_str()); break;
+        case '^': shot.Angle = std::atof(value.c_str()); break;
+        case '~': ok = std::sscanf(value.c_str(), "%lf,%lf", &shot.CentreX, &shot.CentreY) == 2; break;
         default:
             if (value == "black") shot.Black = true;
             else if (value == "mirror") shot.Mirror = true;
+            else if (value == "flip") shot.Flip = true;
+            else if (value == "add") shot.Add = true;
             else ok = false;
         }
         if (!ok) throw std::runtime_error("bad mockup shot '" + Text + "'");
@@ -111,10 +120,18 @@ int main(int argc, char** argv) {
                 const int w = shot.Width >= 0 ? shot.Width : e->PatternWidth;
                 TCanvas cut = picture.Cut(px, py, w, e->PatternHeight);
                 if (shot.Mirror) cut = cut.Mirrored();
+                if (shot.Flip) cut = cut.Flipped();
                 if (shot.Black) cut = cut.Silhouette({0, 0, 0, 1});
-                const double x = shot.X + w * (1.0 - shot.Scale) / 2.0;
-                const double y = shot.Y + e->PatternHeight * (1.0 - shot.Scale) / 2.0;
-                screen.Draw(cut, x, y, shot.Alpha / 255.0, shot.Scale);
+                // Scaled and turned about the centre point, as the game's smooth drawing does.
+                const double cx = shot.X + w * shot.CentreX, cy = shot.Y + e->PatternHeight * shot.CentreY;
+                TCairo cr(screen);
+                cairo_translate(cr, cx, cy);
+                cairo_rotate(cr, shot.Angle * M_PI / 180.0);
+                cairo_scale(cr, shot.Scale, shot.Scale);
+                cairo_translate(cr, -w * shot.CentreX, -e->PatternHeight * shot.CentreY);
+                cairo_set_source_surface(cr, cut.Surface(), 0, 0);
+                if (shot.Add) cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+                cairo_paint_with_alpha(cr, shot.Alpha / 255.0);
             }
             WriteIfChanged(argv[4], EncodePng(screen));
             return 0;

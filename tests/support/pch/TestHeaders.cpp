@@ -1,0 +1,1 @@
+// Carries the test programs' shared precompiled headers (see tests/CMakeLists.txt).
