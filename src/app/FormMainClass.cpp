@@ -294,6 +294,7 @@ bool TFormMain::CreateGameObjects() {
     ScreenDarkener = std::make_unique<TScreenDarkener>();
     ScreenDarkener->OmgImgList = &OmegaImageList1;
     CreatePlayerWindows();
+    CreateMenuScreens();
     CompanyLogos = std::make_unique<TCompanyLogos>();
     CompanyLogos->OmgImgList = &OmegaImageList1;
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
@@ -307,6 +308,7 @@ void TFormMain::InitMainImages() {
     ConfirmWindow->InitButtonImages();
     AddNameOKButton->InitImageSize();
     AddNameCancelButton->InitImageSize();
+    InitMenuImages();
     InitRoundImages();
     InitMapImages();
 }

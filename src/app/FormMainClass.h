@@ -19,6 +19,7 @@
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
 #include "FormMainMapParts.h"
+#include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
@@ -29,6 +30,7 @@
 #include "HighScoresClass.h"
 #include "GameSceneClass.h"
 #include "GameTypesClass.h"
+#include "GlobalGameTextClass.h"
 #include "GroupedFruitsEffectClass.h"
 #include "LoadedImageListClass.h"
 #include "LoadingBarClass.h"
@@ -256,6 +258,12 @@ public:
     void OpenInGameMenu();
     // Loads the main image set at once, as the splash would (for tools that skip the opening).
     void MainLoadForDevelopment();
+
+    // The menu screens (FormMainMenu.cpp, FormMainPlayers.cpp, FormMainMenuScreens.cpp):
+    // the main menu, the player list, options, high scores, credits and help.
+    TMenuScreens Menus;
+    // Writes lines in the sprite font (the help pages' captions).
+    TGlobalGameText GlobGameText;
     std::unique_ptr<TCompanyLogos> CompanyLogos;
 
     // The map and the level selection (FormMainMap*.cpp): the islands, the level dots
@@ -403,6 +411,52 @@ private:
     // The menu screens reached from the in-game menu (FormMainMenuScreens.cpp).
     void OpenInGameOptions();
     void OpenInGameHelp();
+    // The menu screens: objects, scene actions, frames, buttons and questions.
+    void CreateMenuScreens();
+    void CreateMainMenu();
+    void CreateNameListWindow();
+    void CreateOptionsWindow();
+    void CreateInfoWindows();
+    void InitMenuImages();
+    void MenuEntryActions(TGameSceneValues OldScene);
+    void AddInitialPlayerEntryActions();
+    void AddInitialPlayerExitActions();
+    void CheerSoon();
+    void HideMenuPanelsOnTransition(TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void ShowMenuPanels();
+    void PlaceMainMenuButtons();
+    void PlayButtonClick();
+    void GoOnToMap();
+    void ChangePlayerClick();
+    void UpdateNameListButtons();
+    void NameListOKClick();
+    void NameListHidingComplete();
+    void DeleteSelectedPlayer();
+    void FramePlayerList();
+    void OpenOptionsWindow(const char* Tag);
+    void OptionsOKClick();
+    void OptionsStartHiding();
+    void OptionsHidingComplete();
+    void ReturnFromOptions();
+    void SoundBoxClick();
+    void MusicBoxClick();
+    void StepVolume(bool Music, int32_t Delta);
+    void OpenHighScores();
+    void OpenCredits();
+    void CreditsStartHiding();
+    void CreditsHidingComplete();
+    void HelpDoneClick();
+    // The round goes on after its menu and the screens reached from it: the clocks run
+    // again, and the pause is lifted unless the player had paused before the menu.
+    void ResumeRoundAfterMenu();
+    // Questions 2, 4 and 5 act on the press of their buttons.
+    void ConfirmButtonClicked(bool PositiveAnswer);
+    bool FullScreenQuestionShowing() const;
+    // The full-screen key was pressed: an open options window shows the new state.
+    void FullScreenToggledByKey();
+    void MouseMoveMenuScreen(TGameSceneValues Scene, int32_t X, int32_t Y);
+    void MouseDownMenuScreen(TGameSceneValues Scene, TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpMenuScreen(TGameSceneValues Scene, int32_t X, int32_t Y);
     // Entry points shared between the menus, the map, the garden, the trophies and the story.
     // The play button's way onto the map (the island chosen, the introduction first once).
     void EnterMapFromMenu();
@@ -476,7 +530,17 @@ private:
     // balloon's fresh start whenever the level selection is left.
     void EnterGardenFromMap();
     void EnterGardenFromLevelSel();
+    // The garden view's own parts, and the balloon and gauge the menu keeps up to date.
+    bool GardenPictureCurrent() const;
+    void DrawGardenPicture();
+    void DrawGardenObjects();
+    void DrawGardenAnimatedPass();
+    void DrawGardenBalloon();
+    void LoadGardenPicture();
+    void UpdateGardenProgress();
     void ResetGardenBalloon();
+    void ResetGardenProgressGauge();
+    void GreetNewPlayer();
     // Worms and spiders (FormMainWorms.cpp, FormMainSpiders.cpp).
     void ResetWormsForRound();
     void FrameWorms();
@@ -587,6 +651,17 @@ private:
     void FrameGeneralShine();
     void StartLevelMedalShine(TMedalKind Medal);
     void PlaceMedalShine(int32_t X, int32_t Y);
+    // The splash screen's and the menus' decorations.
+    void FrameSplashClouds();
+    void FrameSplashWave();
+    void FrameSplashWaterBlinks();
+    void StartSplashFlorist();
+    // Where the florist's dust comes from now; false while she is not flying.
+    bool SplashFloristDustPoint(TPoint& Point) const;
+    void FrameSplashFlorist();
+    void FramePlayShine();
+    void FrameGardenBounceDust();
+    void FrameGardenSmallFairies();
     void MouseDownCompanyLogos();
     void MouseDownSplash();
     bool ImageGroupLoaded(TImageCategory Category) const;
@@ -620,6 +695,7 @@ private:
     bool FStartupFullScreenDone = false;
     bool FMainImagesLoaded = false;
     int32_t FSplashFrameCounter = 0;
+    bool FSplashFloristStarted = false;
     bool FNoPlayerYet = false;
     bool FPlayerLoaded = false;
     bool FTimer1Enabled = false;

@@ -1,6 +1,7 @@
-// The round's decorations: dust, small fairies, shines, bubbles, butterflies,
-// screen dust and confetti, each at its place in the round's frame. They come
-// with the decorative effects and change nothing of the game.
+// The decorations: dust, small fairies, shines, bubbles, butterflies, screen
+// dust and confetti, each at its place in the round's frame, and the splash
+// screen's and the menus' own. They come with the decorative effects and change
+// nothing of the game.
 #include "FormMainClass.h"
 
 void TFormMain::ResetDecorationsForRound() {}
@@ -38,3 +39,15 @@ void TFormMain::FrameGeneralShine() {}
 // The level panel's medal shine: started at 0.7 of its size, kept on the swinging medal.
 void TFormMain::StartLevelMedalShine(TMedalKind /*Medal*/) {}
 void TFormMain::PlaceMedalShine(int32_t /*X*/, int32_t /*Y*/) {}
+// The splash screen: clouds, sea and glints over its picture, and the florist
+// flying in once the loading is nearly done.
+void TFormMain::FrameSplashClouds() {}
+void TFormMain::FrameSplashWave() {}
+void TFormMain::FrameSplashWaterBlinks() {}
+void TFormMain::StartSplashFlorist() {}
+bool TFormMain::SplashFloristDustPoint(TPoint& /*Point*/) const { return false; }
+void TFormMain::FrameSplashFlorist() {}
+// The menu's play button shines; the garden's small fairies fly with their dust.
+void TFormMain::FramePlayShine() {}
+void TFormMain::FrameGardenBounceDust() {}
+void TFormMain::FrameGardenSmallFairies() {}

@@ -117,7 +117,10 @@ void TFormMain::HandleEvent(const SDL_Event& Event) {
                 const SDL_Keycode Key = Event.key.keysym.sym;
                 const bool Alt = (Event.key.keysym.mod & KMOD_ALT) != 0;
                 if (Key == SDLK_F11 || (Alt && (Key == SDLK_RETURN || Key == SDLK_KP_ENTER))) {
-                    if (!Event.key.repeat && ToggleFullScreenAllowed()) SetFullScreen(!OmegaScreen1.FullScreen, true);
+                    if (!Event.key.repeat && ToggleFullScreenAllowed()) {
+                        SetFullScreen(!OmegaScreen1.FullScreen, true);
+                        FullScreenToggledByKey();
+                    }
                 } else if (Key == SDLK_BACKSPACE) {
                     FormKeyPress('\b');
                 } else if (Key == SDLK_RETURN || Key == SDLK_KP_ENTER) {
@@ -207,6 +210,8 @@ void TFormMain::SetFullScreen(bool Want, bool Store) {
 }
 
 void TFormMain::ApplicationDeactivate() {
+    // The full-screen question's own switch moves the focus: it must not stop the game.
+    if (FullScreenQuestionShowing()) return;
     OmegaTimer1.SetEnabled(false);
     SilenceAudio();
     FResumeOnActivate = true;
@@ -224,6 +229,7 @@ void TFormMain::Timer1Timer() {
 }
 
 void TFormMain::ApplicationActivate() {
+    if (FullScreenQuestionShowing()) return;
     if (FResumeOnActivate) {
         OmegaTimer1.SetEnabled(true);
         ApplyVolumes();
@@ -239,6 +245,7 @@ void TFormMain::ApplicationActivate() {
 }
 
 void TFormMain::ApplicationRestore() {
+    if (FullScreenQuestionShowing()) return;
     OmegaTimer1.SetEnabled(true);
     ApplyVolumes();
     if (Scene() != gsCompanyLogos && Options->FullScreen && !OmegaScreen1.FullScreen) SetFullScreen(true, false);

@@ -1,5 +1,6 @@
-// Players: entering a new name (the very first player, or another one), and the
-// test-mode code that can be typed instead of a name.
+// Players: the player list (choosing, adding and deleting players), entering a
+// new name (the very first player, or another one), and the test-mode code that
+// can be typed instead of a name.
 #include "DrawRoutinesClass.h"
 #include "FormMainClass.h"
 #include "SFXPlayerClass.h"
@@ -65,6 +66,7 @@ void TFormMain::AddNameOK() {
         TestModeMoneyAndShop = true;
         TestModeAllLevelsAndTools = true;
         TestModeObjectivesOfOne = true;
+        Menus.TestModePending = true;
         PlaySoundEffect("NotifyHigh");
         AddNameWindow->Tag = "ADD_PLAYER_CANCEL";
         AddNameWindow->Hide();
@@ -81,6 +83,7 @@ void TFormMain::AddNameOK() {
         // Kept at once, so a crash later in the session never loses the new player.
         NameList->Save();
     }
+    UpdateNameListButtons();
 }
 
 void TFormMain::AddNameCancel() {
@@ -151,4 +154,137 @@ void TFormMain::MouseDownAddPlayer(TMouseButton Button, int32_t X, int32_t Y) {
 void TFormMain::MouseUpAddPlayer(int32_t X, int32_t Y) {
     AddNameOKButton->MouseUp(X, Y);
     AddNameCancelButton->MouseUp(X, Y);
+}
+
+// --- The player list --------------------------------------------------------------
+
+void TFormMain::CreateNameListWindow() {
+    TPlayerSelectParts& P = Menus.Players;
+    P.Window.OmgImgList = &OmegaImageList1;
+    P.Window.WindowImg = "NameListWindow";
+    P.Window.Left = 80;
+    P.Window.Top = 90;
+    P.Window.HidingXPos = -380;
+    P.Window.HidingYPos = 90;
+    P.Window.ShowDir = sdToRight;
+    P.Window.MoveStep = 60;
+    const struct {
+        TGameButton* Button;
+        const char* Image;
+    } Buttons[] = {{&P.NewButton, "NameListNewButton"}, {&P.DeleteButton, "NameListDeleteButton"},
+                   {&P.OKButton, "WindowOKButton"}};
+    for (const auto& B : Buttons) {
+        B.Button->OmgImgList = &OmegaImageList1;
+        B.Button->ImageName = B.Image;
+    }
+    P.Window.OnPosUpdate = [this](TObject*, TPoint Pos) {
+        TPlayerSelectParts& Parts = Menus.Players;
+        Parts.NewButton.Left = Pos.X + 52;
+        Parts.NewButton.Top = Pos.Y + 261;
+        Parts.DeleteButton.Left = Pos.X + 133;
+        Parts.DeleteButton.Top = Pos.Y + 261;
+        Parts.OKButton.Left = Pos.X + 221;
+        Parts.OKButton.Top = Pos.Y + 260;
+        NameList->Left = Pos.X + 72;
+        NameList->Top = Pos.Y + 65;
+    };
+    P.Window.OnStartShowing = [this](TObject*) { ScreenDarkener->FadeIn(); };
+    P.Window.OnStartHiding = [this](TObject*) { ScreenDarkener->FadeOut(); };
+    P.Window.OnHidingComplete = [this](TObject*) { NameListHidingComplete(); };
+    P.Window.Reset();
+    P.NewButton.OnClick = [this](TObject*) {
+        if (Menus.Players.Window.Phase() != TGameMenuWindow::phShown) return;
+        GameScene->SetValue(gsAddPlayer);
+        OpenNameEntry(false);
+    };
+    P.DeleteButton.OnClick = [this](TObject*) {
+        if (Menus.Players.Window.Phase() != TGameMenuWindow::phShown) return;
+        ShowConfirm(2, pbYes, nbNo);
+    };
+    P.OKButton.OnClick = [this](TObject*) { NameListOKClick(); };
+}
+
+// The menu's change-player link: the player's score and progress are kept, then the list opens.
+void TFormMain::ChangePlayerClick() {
+    if (FPlayerLoaded) {
+        OfferHighScore();
+        HighScores->Save();
+        SaveProgress();
+    }
+    GameScene->SetValue(gsPlayerSelect);
+    UpdateNameListButtons();
+    // The list still selects the loaded player (only this list changes the selection),
+    // whose garden picture shows while the list is open.
+    LoadGardenPicture();
+    for (TGameButton* Button : {&Menus.Players.NewButton, &Menus.Players.DeleteButton, &Menus.Players.OKButton}) {
+        Button->ClearMouseState();
+    }
+    Menus.Players.Window.Show();
+}
+
+void TFormMain::UpdateNameListButtons() {
+    Menus.Players.NewButton.Enabled = !NameList->IsFull();
+    Menus.Players.DeleteButton.Enabled = !NameList->IsEmpty();
+}
+
+void TFormMain::NameListOKClick() {
+    TPlayerSelectParts& P = Menus.Players;
+    if (P.Window.Phase() != TGameMenuWindow::phShown) return;
+    // With every player deleted, the game goes on with the default name.
+    if (NameList->SelectedName().empty()) {
+        NameList->Add(FDefaultPlayerName);
+        NameList->Save();
+    }
+    Options->PlayerIndex = static_cast<uint8_t>(NameList->Selected());
+    P.Window.Hide();
+    const bool SamePlayer = FPlayerLoaded && NameList->SelectedName() == LoadedPlayerName;
+    if (!SamePlayer) {
+        // The menu's entry loads the chosen player behind the iris.
+        P.PlayerChangePending = true;
+        StartTransition(gsMenu);
+    }
+}
+
+void TFormMain::NameListHidingComplete() {
+    if (!Menus.Players.PlayerChangePending) GameScene->SetValue(gsMenu);
+}
+
+// Yes to deleting: the selected player's files and name go. Nobody is loaded
+// then until a player is chosen, so closing the game offers no score and keeps nothing.
+void TFormMain::DeleteSelectedPlayer() {
+    const std::string Name = NameList->SelectedName();
+    if (!Name.empty()) PlayerProgress->Delete(Name);
+    NameList->DeleteSelected();
+    NameList->Save();
+    LoadedPlayerName.clear();
+    FPlayerLoaded = false;
+    SaveDamaged = false;
+    UpdateNameListButtons();
+}
+
+void TFormMain::FramePlayerSelect() {
+    FrameMenu();
+    ScreenDarkener->UpdateAndDraw();
+    FramePlayerList();
+}
+
+// The list window with its buttons under it, the selected row's bar and the six names.
+void TFormMain::FramePlayerList() {
+    TPlayerSelectParts& P = Menus.Players;
+    P.Window.Update();
+    P.NewButton.Draw();
+    P.DeleteButton.Draw();
+    P.OKButton.Draw();
+    P.Window.Draw();
+    if (P.Window.IsHidden()) return;
+    const int32_t Gap = NameList->VertGap;
+    if (TImageListItem* Bar = OmegaImageList1.Find("NameListSelection")) {
+        Bar->DrawEx(NameList->Left - 25, NameList->Top + (NameList->Selected() - 1) * Gap - 10, 0.0f, 0.0f, 0.0f, 1.0f,
+                    1.0f, 255, 255, 255, 150, 0, 0);
+    }
+    for (int32_t Slot = 1; Slot <= NameListSlotCount; ++Slot) {
+        const int32_t Alpha = Slot == NameList->Selected() ? 255 : 220;
+        OmegaFont_Size10.TextOut(NameList->Left - 7, NameList->Top + (Slot - 1) * Gap + 5, NameList->NameOf(Slot), 255,
+                                 255, 255, Alpha);
+    }
 }

@@ -29,6 +29,7 @@ void TFormMain::SceneExitActions(TGameSceneValues OldScene, TGameSceneValues New
                                      "LoadingClickAnywhere"}) {
                 UnloadImage(Name);
             }
+            if (FairyDust) FairyDust->Reset();
             break;
         case gsMenu:
             if (MenuImagesToFree) {
@@ -52,17 +53,14 @@ void TFormMain::SceneExitActions(TGameSceneValues OldScene, TGameSceneValues New
         case gsMirelIsland:
             if (NewScene != gsShopItems && NewScene != gsNewTrophy) UnloadImageGroup(icMirelIsland - icTrophy);
             break;
+        case gsAddInitialPlayer: AddInitialPlayerExitActions(); break;
         default: break;
     }
 }
 
 void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues NewScene) {
     switch (NewScene) {
-        case gsMenu:
-            if (OldScene == gsConfirmWindow || OldScene == gsCredits) break;
-            if (!ImageGroupLoaded(icMenu)) LoadAllPngs(icMenu);
-            MusicBox->SelectTrack(muSplash);
-            break;
+        case gsMenu: MenuEntryActions(OldScene); break;
         case gsStory:
             FStoryImages.clear();
             {
@@ -88,16 +86,15 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
             if (!ImageGroupLoaded(icMirelIsland)) LoadAllPngs(icMirelIsland);
             MusicBox->SelectTrack(muMirelIsland);
             break;
-        case gsAddInitialPlayer:
-            if (!ImageGroupLoaded(icMenu)) LoadAllPngs(icMenu);
-            MusicBox->SelectTrack(muSplash);
-            break;
+        case gsAddInitialPlayer: AddInitialPlayerEntryActions(); break;
+        case gsHelp: Menus.Help.Pages.Prepare(); break;
         default: break;
     }
 }
 
 void TFormMain::TransitionStartToSwitch(TObject* /*Sender*/, TGameSceneValues OldScene,
-                                        TGameSceneValues /*NewScene*/) {
+                                        TGameSceneValues NewScene) {
+    HideMenuPanelsOnTransition(OldScene, NewScene);
     MapTransitionStarts(OldScene);
 }
 
@@ -148,7 +145,7 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsLevelSel: MouseMoveLevelSel(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseMoveAddPlayer(X, Y); break;
-        default: break;
+        default: MouseMoveMenuScreen(Scene, X, Y); break;
     }
 }
 
@@ -165,7 +162,7 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsLevelSel: MouseDownLevelSel(Button, X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseDownAddPlayer(Button, X, Y); break;
-        default: break;
+        default: MouseDownMenuScreen(Scene, Button, X, Y); break;
     }
 }
 
@@ -180,31 +177,19 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsLevelSel: MouseUpLevelSel(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseUpAddPlayer(X, Y); break;
-        default: break;
+        default: MouseUpMenuScreen(Scene, X, Y); break;
     }
 }
 
 // --- Scenes built from later objects: what exists is drawn, nothing stands in ----
 
-void TFormMain::FrameMenu() {}
-void TFormMain::FramePlayerSelect() { FrameMenu(); }
 void TFormMain::FrameStory() {}
 void TFormMain::FrameBonusStage() {}
-
-void TFormMain::FrameOptions() {
-    if (Scene() == gsInGameOptions) {
-        SceneFrame(OverlayBackgroundScene);
-    } else {
-        FrameMenu();
-    }
-}
 
 void TFormMain::FrameTrophies() {
     if (TImageListItem* Background = OmegaImageList1.Find("Help0")) Background->Draw(0, 0, 0);
 }
 
-void TFormMain::FrameHighScores() { FrameMenu(); }
-void TFormMain::FrameHelp() {}
 
 // The round or the bonus stage, under the announcement and the result.
 void TFormMain::FrameRoundBackground() {
@@ -255,6 +240,11 @@ void TFormMain::ConfirmHidingComplete(bool PositiveAnswer) {
             GameScene->SetValue(gsMenu);
             if (PositiveAnswer) FormClose();
             break;
+        case 2:
+            // Deleting happened on the press; the list shows what is left.
+            GameScene->SetValue(gsPlayerSelect);
+            ScreenDarkener->ShowAtFull();
+            break;
         case 3:
             // The typed name is taken: type another, or go back to the list.
             ScreenDarkener->ShowAtFull();
@@ -265,14 +255,29 @@ void TFormMain::ConfirmHidingComplete(bool PositiveAnswer) {
                 GameScene->SetValue(gsPlayerSelect);
             }
             break;
+        case 4:
+        case 5:
+            // Full screen was switched or kept on the press: back where the options were opened.
+            ReturnFromOptions();
+            if (ConfirmWindow->Kind() == 5) ResumeRoundAfterMenu();
+            break;
+        case 8:
+            // The damaged save was told; OK plays on with a new player's progress.
+            GameScene->SetValue(gsMenu);
+            if (PositiveAnswer) {
+                SaveDamaged = false;
+                PlayButtonClick();
+            }
+            break;
+        case 9: {
+            // Yes plays without the round timer; the choice is the player's for good.
+            const TRelaxedMode Mode = PositiveAnswer ? rmYes : rmNo;
+            GameScene->SetValue(gsMenu);
+            PlayerProgress->Record().RelaxedMode = Mode;
+            Gauges.TubeTimer->RelaxedMode = Mode;
+            GoOnToMap();
+            break;
+        }
         default: GameScene->SetValue(gsMenu); break;
-    }
-}
-
-void TFormMain::FrameCredits() {
-    if (CreditsOrigin == gsInGameOptions) {
-        SceneFrame(OverlayBackgroundScene);
-    } else {
-        FrameMenu();
     }
 }

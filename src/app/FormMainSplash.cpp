@@ -21,12 +21,25 @@ void TFormMain::MouseDownCompanyLogos() { CompanyLogos->SkipHold(); }
 
 void TFormMain::FrameSplash() {
     if (TImageListItem* Background = OmegaImageList1.Find("SplashBG")) Background->Draw(0, 0, 0);
+    FrameSplashClouds();
+    FrameSplashWave();
+    FrameSplashWaterBlinks();
     SplashMirel->UpdateAndDraw();
     if (LoadingBar->LoadingMinusOneFinished()) {
+        if (!FSplashFloristStarted) {
+            FSplashFloristStarted = true;
+            StartSplashFlorist();
+        }
         SplashLogo->UpdateAndDraw();
         if (SplashLogo->EntranceComplete() && !LoadingBar->LoadingFinished()) LoadingBar->StepIt();
     }
+    // The florist trails fairy dust from just above and left of her.
+    TPoint Florist;
+    if (SplashFloristDustPoint(Florist)) FairyDust->Emit(Florist.X - 4, Florist.Y - 22, dkSmallFairyTrail);
+    FairyDust->UpdateAndDraw();
+    FrameSplashFlorist();
     LoadingBar->UpdateAndDraw();
+    FrameScreenDust();
     if (!FMainImagesLoaded) {
         ++FSplashFrameCounter;
         if (FSplashFrameCounter >= 33) MainLoad();

@@ -65,6 +65,7 @@ TEST_F(FirstPlayer, TheTestModeCodeAddsNoPlayerAndAsksAgain) {
     EXPECT_TRUE(Form().TestModeMoneyAndShop);
     EXPECT_TRUE(Form().TestModeAllLevelsAndTools);
     EXPECT_TRUE(Form().TestModeObjectivesOfOne);
+    EXPECT_TRUE(Form().Menus.TestModePending) << "its one-time effects wait for Play";
     ASSERT_TRUE(Driver->StepUntil([&] { return Form().AddNameWindow->Phase() == TGameMenuWindow::phShowing; }, 60));
     EXPECT_EQ(Form().Scene(), gsAddInitialPlayer);
     EXPECT_TRUE(Form().NameInput->Entry().empty());
