@@ -8,12 +8,13 @@
 #include "CampaignTestSupport.h"
 #include "FrameCursorClass.h"
 #include "MapIslandsClass.h"
+#include "TestDriverClass.h"
 #include "TextStringsClass.h"
 
 namespace {
 
 TTextStrings& GameTexts() {
-    static TTextStrings Texts(std::string(QUELLOW_GAME_DIR) + "/Texts/");
+    static TTextStrings Texts(TTestDriver::DefaultGameFolder() + "/Texts/");
     return Texts;
 }
 
