@@ -472,7 +472,7 @@ private:
     void DrawGardenView();
 
     // Steps that later parts of the game fill, each at its place in the round.
-    // Special objects and tools (FormMainSpecials.cpp).
+    // Special objects (FormMainSpecials.cpp).
     void ResetSpecialsForRound();
     void ConfigureSpecialsForLevel();
     void FrameFlowerRow();
@@ -481,14 +481,15 @@ private:
     void FrameHammerBlasterBomb();
     void FrameUniBubble();
     void FrameNewFlowerAndStars();
-    void FrameToolIcons();
-    void FrameToolsInHand();
     void ApplyPauseToSpecials(bool Visible);
-    void WithdrawTools();
-    bool ToolInHand() const;
     bool SpecialEffectRunning() const;
     // A shine over a tile (a cleared locker frame).
     void ShineAtTile(TPoint TilePos);
+    // Tools (FormMainTools.cpp).
+    void FrameToolIcons();
+    void FrameToolsInHand();
+    void WithdrawTools();
+    bool ToolInHand() const;
     // Presses and moves the tools take first; true when a tool took the press.
     bool ToolsMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void ToolsMouseMove(int32_t X, int32_t Y);
@@ -568,6 +569,8 @@ private:
     void CountLandedFruitForTrophies();
     void CountLockerFrameForTrophies();
     // The tutorial and the story (FormMainTutorial.cpp).
+    // A feature of island 1 arrives in its lesson's level: what it held back is put back.
+    void TutorialEvent(int32_t Island, int32_t Level, int32_t Event);
     void ResetTutorialForRound();
     void PlaceTutorialForRound();
     void StartTutorialPointer();
