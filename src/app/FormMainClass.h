@@ -16,6 +16,7 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "FairyClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
 #include "FormMainMapParts.h"
@@ -222,6 +223,8 @@ public:
     // Fairy dust: the one cloud of sparkles every fairy of the game trails (the round's fairy,
     // the small fairy of the menu, the map and the garden).
     std::unique_ptr<TFairyDust> FairyDust;
+    // Tavi, who keeps the player company in the round (FormMainFairy.cpp).
+    std::unique_ptr<TFairy> Fairy;
 
     // The round (FormMainRound*.cpp): its gauges, scoring, panels, results, comment
     // writers, the shuffle's effects and what the main form knows of the round.
@@ -494,6 +497,16 @@ private:
     bool ToolsMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void ToolsMouseMove(int32_t X, int32_t Y);
     // The fairy (FormMainFairy.cpp).
+    void CreateFairy();
+    void FairyMagicPerformed(TPoint WandPos, TFairyMagicPurpose Purpose, TPoint EatenFruitTilePos,
+                             THintTilesPos HintTiles);
+    bool FairyBelongsInRound() const;
+    void FairyArrivesWithBoard();
+    // Not casting and not on her way to cast: the tutorial may speak.
+    bool FairyIsFree() const;
+    void ShineAtPoint(int32_t X, int32_t Y);
+    void BlasterFlashAtPoint(int32_t X, int32_t Y);
+    void StarsAtTile(TPoint TilePos);
     void ResetFairyForRound();
     void ShowFairyForLevel();
     void FrameFairyBehind();

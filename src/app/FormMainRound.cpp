@@ -29,6 +29,7 @@ void TFormMain::CreateRoundObjects() {
     WireFallingEffects();
     FairyDust = std::make_unique<TFairyDust>();
     FairyDust->OmgImgList = &OmegaImageList1;
+    CreateFairy();
     BoardEffects.ShuffleAway = std::make_unique<TShuffleAwayEffect>();
     BoardEffects.LostBoard = std::make_unique<TLostBoardEffect>();
     BoardEffects.ShuffleAway->OmgImgList = &OmegaImageList1;

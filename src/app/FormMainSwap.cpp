@@ -41,7 +41,8 @@ void TFormMain::WireSwapEffects() {
     // hint's no-match timer. Their handlers are filled in as those parts arrive.
     GameBoard->OnAFruitWormBanRequest = [](TObject*, TPoint) {};
     GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
-    GameBoard->OnNoMatchTimerReset = [](TObject*) {};
+    // A move was made: the hint she was going to show is stale.
+    GameBoard->OnNoMatchTimerReset = [this](TObject*) { Fairy->ClearHintTiles(); };
 }
 
 void TFormMain::ClearSwapEffects() {
