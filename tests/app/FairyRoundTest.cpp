@@ -119,4 +119,32 @@ TEST_F(FairyRound, APauseHidesHerAndHerDustAndResumingShowsThemAgain) {
     EXPECT_TRUE(Form().FairyDust->Visible);
 }
 
+// Drawn: hovering at her first resting place she shows left of the board, and
+// nothing of her is left there once she is hidden.
+TEST(FairyRoundFrames, SheIsDrawnBesideTheBoard) {
+    SetRandomSeedSource([] { return uint64_t{7}; });
+    TTestDriver Driver;
+    ASSERT_TRUE(Driver.Start());
+    TFormMain& Form = Driver.Form();
+    Form.MainLoadForDevelopment();
+    Form.GameScene->SetValue(gsLevelSel);
+    ASSERT_TRUE(EnterRound(Driver, 1, 2));
+    ASSERT_TRUE(Driver.StepUntil([&] { return Form.Fairy->State() == fsHovering; }, 800));
+    Driver.Step(10);  // the landing frame still shows her flying
+    TPicture WithHer, WithoutHer;
+    ASSERT_TRUE(Driver.Capture(WithHer));
+    Driver.SaveFramePng(::testing::TempDir() + "quellow-fairy.png");
+    Form.Fairy->Visible = false;
+    Form.FairyDust->Reset();
+    Driver.Step();
+    ASSERT_TRUE(Driver.Capture(WithoutHer));
+    int Changed = 0;
+    for (int Y = 100; Y < 200; ++Y)
+        for (int X = 150; X < 210; ++X) Changed += WithHer.PixelRGBA(X, Y) != WithoutHer.PixelRGBA(X, Y);
+    EXPECT_GT(Changed, 1500) << "her figure, about 50 x 90 pixels, beside the board";
+    // The board itself is the same.
+    EXPECT_EQ(WithHer.PixelRGBA(215 + 5 * 46, 90 + 5 * 46), WithoutHer.PixelRGBA(215 + 5 * 46, 90 + 5 * 46));
+    SetRandomSeedSource({});
+}
+
 }  // namespace
