@@ -17,6 +17,8 @@ void TFormMain::FairyLeavesRound() {}
 // The board has no move left: she gets off it before the shuffle.
 void TFormMain::FairyLeavesBoard() {}
 bool TFormMain::FairyVisible() const { return false; }
+// Until she joins the round she is never busy.
+bool TFormMain::FairyIsFree() const { return true; }
 bool TFormMain::FairyMouseDown(TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) { return false; }
 // A full shuffle button while she is visible: she waves the shuffle in.
 void TFormMain::FairyOrderShuffle() {}
