@@ -278,6 +278,34 @@ TEST_F(ToolsInRound, ThePointerHidesWhileHeldAndShowsWhenPausedOrWithdrawn) {
     EXPECT_EQ(FrameCursor, TFrameCursor::Arrow);
 }
 
+// The round's end sends a held tool home and lets no tool be taken; a key already
+// turning then opens nothing and is not spent.
+TEST_F(ToolsInRound, TheRoundsEndSendsTheToolsHomeAndATurnUnderWayChangesNothing) {
+    TMagicKey& Key = *Form->Tools.MagicKey;
+    TBroom& Broom = *Form->Tools.Broom;
+    Press(*Driver, BroomIcon);
+    ASSERT_EQ(Broom.State(), thHeld);
+    Press(*Driver, BroomIcon, mbRight);
+    Driver->Step(40);
+    ASSERT_EQ(Broom.State(), thHanging);
+    TPoint Locker;
+    ASSERT_TRUE(FindIdleLocker(*Board, Locker));
+    Press(*Driver, KeyIcon);
+    Press(*Driver, TPoint{PixelX(Locker.X), PixelY(Locker.Y)});
+    ASSERT_EQ(Key.State(), thUsing);
+    Press(*Driver, BroomIcon);
+    EXPECT_EQ(Broom.State(), thHanging) << "the key is in hand";
+    Form->ObjectiveMet();
+    ASSERT_TRUE(Driver->StepUntil([&] { return Key.State() != thUsing; }, 30));
+    EXPECT_EQ(Key.Count(), 3) << "the turn opened nothing and cost nothing";
+    EXPECT_EQ(Board->TileStatus(Locker), tsIdle);
+    Driver->Step(60);
+    EXPECT_EQ(Key.State(), thHanging);
+    EXPECT_EQ(FrameCursor, TFrameCursor::Arrow);
+    Press(*Driver, BroomIcon);
+    EXPECT_EQ(Broom.State(), thHanging) << "no tool is taken after the round";
+}
+
 TEST_F(ToolsInRound, ALevelStartHangsTheToolsUpAndKeepsTheCounts) {
     TMagicKey& Key = *Form->Tools.MagicKey;
     Press(*Driver, KeyIcon);
