@@ -2,6 +2,7 @@
 // hints and mends eaten fruit. Each step sits at its place in the round; she
 // comes with the fairy assistant.
 #include "FormMainClass.h"
+#include "TutorialEventsClass.h"
 
 void TFormMain::ResetFairyForRound() {}
 // Level start: visible except in the monster levels of islands 1 to 4.
@@ -17,8 +18,8 @@ void TFormMain::FairyLeavesRound() {}
 // The board has no move left: she gets off it before the shuffle.
 void TFormMain::FairyLeavesBoard() {}
 bool TFormMain::FairyVisible() const { return false; }
-// Until she joins the round she is never busy.
-bool TFormMain::FairyIsFree() const { return true; }
+// The round has no fairy of its own yet, so she is never busy; with her, her own TFairy is asked.
+bool TFormMain::FairyIsFree() const { return FairyFreeForTutorial(nullptr); }
 bool TFormMain::FairyMouseDown(TMouseButton /*Button*/, int32_t /*X*/, int32_t /*Y*/) { return false; }
 // A full shuffle button while she is visible: she waves the shuffle in.
 void TFormMain::FairyOrderShuffle() {}
