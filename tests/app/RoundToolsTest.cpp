@@ -332,6 +332,28 @@ TEST_F(ToolsInRound, AWonToolFliesToTheWallAndCountsUpToNine) {
     EXPECT_EQ(Broom.Count(), 9);
 }
 
+// With keys hidden in every new locker they may, played on by the greedy bot: a key's
+// locker opens in a group, the key is collected, flies from its tile to the hook and
+// counts one more.
+TEST_F(ToolsInRound, AKeyWonOnTheBoardFliesToTheWallAndCounts) {
+    TMagicKey& Key = *Form->Tools.MagicKey;
+    TFlowingTool& Flying = *Form->Tools.Flying[0];
+    const int32_t Before = Key.Count();
+    TRoundDriver Bot(*Driver);
+    TRoundPlayOptions Options;
+    bool Started = false;
+    for (int Frame = 0; Frame < 6000 && !Started; ++Frame) {
+        Bot.BotFrame(Options);
+        Started = Flying.Active();
+    }
+    ASSERT_TRUE(Started) << "no key won";
+    EXPECT_EQ(Key.Count(), Before);
+    ASSERT_TRUE(Driver->StepUntil([&] { return !Flying.Active(); }, 100));
+    EXPECT_EQ(Key.Count(), Before + 1);
+    EXPECT_EQ(Flying.Position().X, Key.HangingPosX);
+    EXPECT_EQ(Flying.Position().Y, Key.HangingPosY);
+}
+
 // Island 1's lessons: a won tool arriving in its own lesson's level puts back the
 // level's chance of that tool, tutorial on or off; anywhere else it changes nothing.
 TEST(RoundTools, AToolArrivingInItsLessonPutsBackItsOwnChance) {
