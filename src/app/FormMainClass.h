@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -22,6 +23,7 @@
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
+#include "FormMainToolsParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
 #include "GameButtonClass.h"
@@ -235,6 +237,8 @@ public:
     TRoundBoardEffects BoardEffects;
     TRoundComments Comments;
     TRoundState Round;
+    // The tools on the left panel's wall and the tools flying to it (FormMainTools.cpp).
+    TRoundTools Tools;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -489,13 +493,25 @@ private:
     // A shine over a tile (a cleared locker frame).
     void ShineAtTile(TPoint TilePos);
     // Tools (FormMainTools.cpp).
+    void CreateTools();
+    void WireTools();
+    std::array<TToolInHand*, 3> ToolsInOrder() const;  // key, broom, aerosol
+    void PlaceToolsOnPanel(TPoint PanelPos);
+    void ResetToolsForRound();
+    void ConfigureToolsForLevel();
+    void ApplyPauseToTools(bool Visible);
+    void ApplyToolsEnabled();
+    void SyncToolCursor();
     void FrameToolIcons();
     void FrameToolsInHand();
     void WithdrawTools();
     bool ToolInHand() const;
-    // Presses and moves the tools take first; true when a tool took the press.
+    // Presses and moves the tools take first. False: the board then asks ToolInHand.
     bool ToolsMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void ToolsMouseMove(int32_t X, int32_t Y);
+    // A won tool (1 key, 2 broom, 3 aerosol) flies from its tile to the wall, and arrives.
+    void StartFlyingTool(TPoint TilePos, int32_t ToolIdx);
+    void ToolArrived(int32_t ToolIdx);
     // The fairy (FormMainFairy.cpp).
     void CreateFairy();
     void FairyMagicPerformed(TPoint WandPos, TFairyMagicPurpose Purpose, TPoint EatenFruitTilePos,

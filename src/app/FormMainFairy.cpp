@@ -3,6 +3,7 @@
 // waved; she only decides when.
 #include "FairyClass.h"
 #include "FormMainClass.h"
+#include "TutorialEventsClass.h"
 
 void TFormMain::CreateFairy() {
     Fairy = std::make_unique<TFairy>();
@@ -100,7 +101,7 @@ void TFormMain::FairyLeavesRound() { Fairy->Leave(); }
 // The board has no move left: she gets off it before the shuffle.
 void TFormMain::FairyLeavesBoard() { Fairy->LeaveBoard(); }
 bool TFormMain::FairyVisible() const { return Fairy->Visible; }
-bool TFormMain::FairyIsFree() const { return Fairy->IsFree(); }
+bool TFormMain::FairyIsFree() const { return FairyFreeForTutorial(Fairy.get()); }
 
 // A press on her sends her elsewhere; the press goes on to the tools and the board.
 bool TFormMain::FairyMouseDown(TMouseButton Button, int32_t X, int32_t Y) {

@@ -198,6 +198,7 @@ void TFormMain::ApplyPause() {
     Scoring.MoneyEffect->Visible = Visible;
     Gauges.ObjectiveInfo->Visible = Visible;
     ApplyPauseToSpecials(Visible);
+    ApplyPauseToTools(Visible);
     ApplyPauseToFairy(Visible);
     ApplyPauseToMonsters(Visible);
     ApplyPauseToWorms(Visible);

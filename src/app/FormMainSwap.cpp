@@ -86,9 +86,10 @@ void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleOb
     // Still to come here: worms and spiders are told the board's statuses.
 }
 
-void TFormMain::NewToolAcquired(TPoint TilePos, int32_t /*AToolIdx*/) {
+void TFormMain::NewToolAcquired(TPoint TilePos, int32_t AToolIdx) {
     GameBoard->RemoveTile(TilePos);
-    // Still to come here: the tool flies to its place on the tools wall.
+    // The tile's content code 104, 105 or 106 is the key's, the broom's or the aerosol's.
+    StartFlyingTool(TilePos, AToolIdx - ccFruitBlaster);
 }
 
 void TFormMain::NewFlowerAcquired(TPoint TilePos) {
