@@ -9,12 +9,14 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "DesktopWindowClass.h"
+#include "GameOptionsClass.h"
 #include "OmegaScreenClass.h"
 #include "TestDriverClass.h"
 #include "TestSupport.h"
@@ -180,6 +182,15 @@ protected:
         }
     }
 
+    // Options that ask for a window, as a player who chose one left them.
+    static void ChooseWindow(const std::string& UserFolder) {
+        std::filesystem::create_directories(UserFolder + "Quellow");
+        TGameOptions Options;
+        Options.SaveFilePath = UserFolder + "Quellow/";
+        Options.FullScreen = false;
+        ASSERT_TRUE(Options.Save());
+    }
+
     void StartGame(const std::string& UserFolder) {
         TTestDriverSetup Setup;
         Setup.ShowWindow = true;
@@ -299,9 +310,10 @@ TEST_F(DesktopWindow, FullScreenFillsTheDisplayLetterboxedAndTheWindowComesBack)
 
 TEST_F(DesktopWindow, AResizedWindowLetterboxesMapsClicksAndOpensAtThatSizeNextTime) {
     TTempFolder User;
+    ChooseWindow(User.Path());
     StartGame(User.Path());
     ReachLoadedSplash();
-    Driver->Form().SetFullScreen(false, true);
+    ASSERT_FALSE(Driver->Form().FullScreen());
     ASSERT_TRUE(SettleAt(CentredWindow(800, 600), false));
 
     // Wider than the frame: bars at the sides.
