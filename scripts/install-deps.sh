@@ -19,6 +19,10 @@ PACKAGES=(
   libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # tests: GoogleTest, a virtual display, sanitizers and fuzzing
   libgtest-dev xvfb xauth clang libclang-rt-14-dev
+  # tests of full screen: a small window manager, and moving the pointer through X
+  evilwm libxtst-dev
+  # tests of the installed game: the desktop entry's and the software-centre description's validators
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -15,6 +15,7 @@
 #include "SaveFileClass.h"
 #include "SaveFolderClass.h"
 #include "Win1252Class.h"
+#include "WindowSizeFileClass.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -50,9 +51,15 @@ TFormMain::TFormMain(TFormMainSetup Setup) : FSetup(std::move(Setup)) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
             std::fprintf(stderr, "Quellow: cannot start the video system: %s\n", SDL_GetError());
         }
-        // The window: 800 by 600, not resizable, centred when first shown.
+        // The window: 800 by 600 until start-up finds the size the player left it
+        // at; the player may resize it and the frame scales in it.
         FWindow = SDL_CreateWindow("Quellow", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth,
-                                   FrameHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+                                   FrameHeight,
+                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE |
+                                       SDL_WINDOW_ALLOW_HIGHDPI);
+        if (FWindow) {
+            SDL_SetWindowMinimumSize(FWindow, TWindowSizeFile::MinimumWidth, TWindowSizeFile::MinimumHeight);
+        }
         FArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
         FHandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
     }
@@ -111,7 +118,7 @@ TFormMain::~TFormMain() {
 }
 
 bool TFormMain::FindFolders() {
-    std::string Folder = FSetup.AppFolder.empty() ? ExecutableFolder() : FSetup.AppFolder;
+    std::string Folder = FSetup.AppFolder.empty() ? GameDataFolder(ExecutableFolder()) : FSetup.AppFolder;
     if (Folder.empty() || chdir(Folder.c_str()) != 0) {
         ShowMessageBox("Please reinstall the game to a folder that this system can open.  "
                        "This game cannot run from its current folder.  Thank you.",
@@ -162,6 +169,7 @@ bool TFormMain::FormCreate() {
 
     OmegaScreen1.FullScreen = false;  // the options' choice is applied on the first logo frame
     OmegaScreen1.SetWindowHandle(FWindow);
+    PlaceWindowAtKeptSize();
     if (!FSetup.Headless && !OmegaScreen1.Initialize()) {
         FStartupStopped = true;
         return false;
@@ -204,6 +212,33 @@ bool TFormMain::FormCreate() {
     if (FSetup.PlayIsland > 0) return StartPlayLevel();
     if (FSetup.PlayMap) return StartPlayMap();
     return true;
+}
+
+std::string TFormMain::WindowSizeFileName() const { return SaveFolder + "WindowSize.dat"; }
+
+void TFormMain::PlaceWindowAtKeptSize() {
+    if (!FWindow) return;
+    TDesktopWindow Placer;
+    Placer.SetWindow(FWindow);
+    TWindowSizeFile SizeFile;
+    SizeFile.FileName = WindowSizeFileName();
+    int32_t Width = FrameWidth;
+    int32_t Height = FrameHeight;
+    SizeFile.Load(Placer.DisplayBounds(), Width, Height);
+    OmegaScreen1.WindowWidth = Width;
+    OmegaScreen1.WindowHeight = Height;
+    Placer.LeaveFullScreen(Width, Height);
+}
+
+void TFormMain::KeepWindowSize() {
+    if (!FWindow) return;
+    // In full screen the window's size is the one it had before.
+    if (!OmegaScreen1.FullScreen) {
+        SDL_GetWindowSize(FWindow, &OmegaScreen1.WindowWidth, &OmegaScreen1.WindowHeight);
+    }
+    TWindowSizeFile SizeFile;
+    SizeFile.FileName = WindowSizeFileName();
+    SizeFile.Save(OmegaScreen1.WindowWidth, OmegaScreen1.WindowHeight);
 }
 
 bool TFormMain::StartPlayLevel() {
@@ -356,6 +391,7 @@ void TFormMain::FormClose() {
     if (FPlayerLoaded) PlayerProgress->Save(LoadedPlayerName);
     if (NameList) NameList->Save();
     if (Options) Options->Save();
+    KeepWindowSize();
     OmegaTimer1.SetEnabled(false);
     FClosed = true;
 }

@@ -136,6 +136,9 @@ public:
     void LoadAllPngs(TImageCategory Category);
     bool LoadImageFile(TImageCategory Category, const std::string& FileName, int32_t SceneNumber, bool LateLoad,
                        bool IsJpeg);
+    // The rest of loading one file once its picture is read (Loaded false: it could not be).
+    bool AddLoadedImage(TImageCategory Category, const std::string& FileName, const std::string& Path, bool Loaded,
+                        TPicture&& Picture);
     // Draws a large background, loading it first when it is not in memory yet.
     void DrawLateLoadImage(const std::string& Name, int32_t X, int32_t Y, bool IsJpeg);
     void UnloadImage(const std::string& Name);
@@ -701,6 +704,9 @@ private:
     // Platform glue.
     void ApplyWindowCursor();
     void UpdateWindowForMode();
+    std::string WindowSizeFileName() const;
+    void PlaceWindowAtKeptSize();  // start-up: the window at the size it was left at
+    void KeepWindowSize();         // closing: that size for the next start
     bool ToggleFullScreenAllowed() const;
     void RunGuarded(const char* What, void (TFormMain::*Handler)());
     void MainLoad();

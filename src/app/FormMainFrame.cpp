@@ -88,10 +88,6 @@ void TFormMain::HandleEvent(const SDL_Event& Event) {
                     case SDL_WINDOWEVENT_FOCUS_LOST: ApplicationDeactivate(); break;
                     case SDL_WINDOWEVENT_FOCUS_GAINED: ApplicationActivate(); break;
                     case SDL_WINDOWEVENT_RESTORED: ApplicationRestore(); break;
-                    case SDL_WINDOWEVENT_SIZE_CHANGED:
-                        // The window keeps its 800 by 600 client area outside full screen.
-                        if (!OmegaScreen1.FullScreen && FWindow) SDL_SetWindowSize(FWindow, 800, 600);
-                        break;
                     default: break;
                 }
                 break;
@@ -198,16 +194,18 @@ void TFormMain::SetFullScreen(bool Want, bool Store) {
             FrameCursor = TFrameCursor::Arrow;
             ApplyWindowCursor();
         }
+        if (OmegaScreen1.FullScreen && FWindow) {
+            // The window comes back at the size the player gave it.
+            SDL_GetWindowSize(FWindow, &OmegaScreen1.WindowWidth, &OmegaScreen1.WindowHeight);
+        }
         if (!OmegaScreen1.FullScreen && FMinimisePending) {
             FMinimisePending = false;
             if (FWindow) SDL_MinimizeWindow(FWindow);
         }
         OmegaScreen1.SetWindowHandle(FWindow);
+        // Full screen fills the display the window is on; the window comes back
+        // centred on it at its kept size.
         OmegaScreen1.Reset();
-        if (!OmegaScreen1.FullScreen && FWindow) {
-            SDL_SetWindowSize(FWindow, 800, 600);
-            SDL_SetWindowPosition(FWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-        }
     }
     if (Store) Options->FullScreen = OmegaScreen1.FullScreen;
 }

@@ -10,15 +10,9 @@
 #include "FoldersClass.h"
 #include "FormMainClass.h"
 #include "PictureClass.h"
+#include "PictureDecoderClass.h"
 
 namespace {
-bool LoadJpegFile(const std::string& Path, TPicture& Out) {
-    std::ifstream File(Path, std::ios::binary);
-    if (!File) return false;
-    const std::vector<char> Bytes((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
-    return DecodeJpeg(Bytes.data(), Bytes.size(), Out);
-}
-
 // Files with the given extension directly in Folder, in name order so every run loads alike.
 std::vector<std::string> FilesWithExtension(const std::string& Folder, const char* Extension) {
     std::vector<std::string> Names;
@@ -67,7 +61,12 @@ bool TFormMain::LoadImageFile(TImageCategory Category, const std::string& FileNa
     TPicture Picture;
     const std::string Path = Folder + FileName;
     // JPEG files are read as JPEG whatever their name says; everything else by its extension.
-    const bool Loaded = IsJpeg ? LoadJpegFile(Path, Picture) : LoadPicture(Path, Picture);
+    const bool Loaded = ReadPictureFile(TPictureFile{Path, IsJpeg}, Picture);
+    return AddLoadedImage(Category, FileName, Path, Loaded, std::move(Picture));
+}
+
+bool TFormMain::AddLoadedImage(TImageCategory Category, const std::string& FileName, const std::string& Path,
+                               bool Loaded, TPicture&& Picture) {
     bool Added = false;
     if (!Loaded) {
         std::fprintf(stderr, "Quellow: cannot read the image %s\n", Path.c_str());
@@ -122,7 +121,23 @@ void TFormMain::MainLoadForDevelopment() {
 
 void TFormMain::MainLoad() {
     FMainImagesLoaded = true;
-    LoadAllJpegs(icMain);
-    LoadAllPngs(icMain);
+    // All JPEG files, then all PNG files, each in name order. Reading and decoding
+    // them is most of the load: workers do it ahead, while this thread adds each
+    // image in turn, moves the bar and runs its frame, exactly as one by one.
+    std::vector<std::string> Names = FilesWithExtension(ImagesFolder, ".jpg");
+    const size_t JpegCount = Names.size();
+    const std::vector<std::string> Pngs = FilesWithExtension(ImagesFolder, ".png");
+    Names.insert(Names.end(), Pngs.begin(), Pngs.end());
+    std::vector<TPictureFile> Files;
+    Files.reserve(Names.size());
+    for (size_t I = 0; I < Names.size(); ++I) Files.push_back(TPictureFile{ImagesFolder + Names[I], I < JpegCount});
+    TPictureDecoder Decoder;
+    Decoder.Start(Files, TPictureDecoder::DefaultWorkers());
+    for (size_t I = 0; I < Names.size(); ++I) {
+        TPicture Picture;
+        const bool Loaded = Decoder.Take(I, Picture);
+        AddLoadedImage(icMain, Names[I], Files[I].Path, Loaded, std::move(Picture));
+    }
+    Decoder.Stop();
     InitMainImages();
 }

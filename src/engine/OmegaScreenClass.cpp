@@ -97,6 +97,20 @@ SDL_Rect LetterboxRect(int32_t OutputWidth, int32_t OutputHeight, int32_t FrameW
                     static_cast<int>(W), static_cast<int>(H)};
 }
 
+SDL_ScaleMode LetterboxScaleMode(const SDL_Rect& Target, int32_t FrameWidth, int32_t FrameHeight) {
+    // At a whole-number scale every frame pixel becomes the same square of
+    // window pixels, and nearest sampling keeps the drawing exactly as sharp as
+    // it was made. At any other scale nearest sampling doubles some rows and
+    // columns and not others, so outlines and lettering come out unevenly thick
+    // and shimmer as things move; bilinear sampling spreads that error evenly
+    // over every pixel, and on a high-density display its slight softness is
+    // far below what the eye resolves.
+    if (FrameWidth <= 0 || FrameHeight <= 0 || Target.w <= 0 || Target.h <= 0) return SDL_ScaleModeNearest;
+    const bool Whole = Target.w % FrameWidth == 0 && Target.h % FrameHeight == 0 &&
+                       Target.w / FrameWidth == Target.h / FrameHeight;
+    return Whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+}
+
 TOmegaScreen::TOmegaScreen() {
     FClipRect = TRect{0, 0, Width, Height};
     FSavedClipRect = FClipRect;
@@ -113,6 +127,7 @@ TOmegaScreen::~TOmegaScreen() {
 void TOmegaScreen::SetWindowHandle(SDL_Window* Window) {
     FPreviousWindow = FWindow;
     FWindow = Window;
+    FDesktop.SetWindow(Window);
 }
 
 bool TOmegaScreen::FailGraphics(const char* Message) {
@@ -133,6 +148,7 @@ bool TOmegaScreen::Initialize() {
                                       SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
         if (!FOwnWindow) return FailGraphics(GraphicsInitFailure);
         FWindow = FOwnWindow;
+        FDesktop.SetWindow(FWindow);
     }
 
     // Only the OpenGL renderers blend in every way the game draws.
@@ -178,10 +194,7 @@ bool TOmegaScreen::Reset() {
     if (!FInitialized) return false;
     if (OnUnInit) OnUnInit(this);
     bool Ok = true;
-    if (FWindow) {
-        Ok = SDL_SetWindowFullscreen(FWindow, FullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
-        if (!FullScreen) SDL_SetWindowSize(FWindow, Width, Height);
-    }
+    if (FWindow) Ok = FullScreen ? FDesktop.EnterFullScreen() : FDesktop.LeaveFullScreen(WindowWidth, WindowHeight);
     SDL_ShowCursor(ShowMouseCursor ? SDL_ENABLE : SDL_DISABLE);
     // Textures survive a mode switch; only the drawing target is set again.
     SDL_SetRenderTarget(FRenderer, FFrameTexture);
@@ -201,7 +214,10 @@ void TOmegaScreen::Finalize() {
     FRenderer = nullptr;
     if (FOwnWindow) {
         SDL_DestroyWindow(FOwnWindow);
-        if (FWindow == FOwnWindow) FWindow = nullptr;
+        if (FWindow == FOwnWindow) {
+            FWindow = nullptr;
+            FDesktop.SetWindow(nullptr);
+        }
         FOwnWindow = nullptr;
     }
     if (FVideoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -243,6 +259,8 @@ void TOmegaScreen::EndFrame() {
 
 void TOmegaScreen::PresentFrame() {
     SDL_SetRenderTarget(FRenderer, nullptr);
+    // The whole window, at the size it has now: a resize may have landed since the last frame.
+    SDL_RenderSetViewport(FRenderer, nullptr);
     SDL_SetRenderDrawBlendMode(FRenderer, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(FRenderer, 0, 0, 0, 255);
     SDL_RenderClear(FRenderer);
@@ -250,8 +268,7 @@ void TOmegaScreen::PresentFrame() {
     int OutputHeight = Height;
     SDL_GetRendererOutputSize(FRenderer, &OutputWidth, &OutputHeight);
     const SDL_Rect Target = LetterboxRect(OutputWidth, OutputHeight, Width, Height);
-    // Exact pixels at the frame's own size, smooth when scaled to the desktop.
-    const SDL_ScaleMode Wanted = (Target.w == Width && Target.h == Height) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+    const SDL_ScaleMode Wanted = LetterboxScaleMode(Target, Width, Height);
     SDL_ScaleMode Current = SDL_ScaleModeNearest;
     SDL_GetTextureScaleMode(FFrameTexture, &Current);
     if (Current != Wanted) SDL_SetTextureScaleMode(FFrameTexture, Wanted);

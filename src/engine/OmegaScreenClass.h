@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 
+#include "DesktopWindowClass.h"
 #include "GameTypesClass.h"
 #include "OmegaRendererClass.h"
 #include "PictureClass.h"
@@ -87,6 +88,9 @@ public:
     // When false, EndFrame finishes the frame (screenshot included) but does
     // not show it in the window: tests step frames and read them back.
     bool PresentToWindow = true;
+    // The window's client size outside full screen (the player may resize it).
+    int32_t WindowWidth = 800;
+    int32_t WindowHeight = 600;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -103,8 +107,8 @@ public:
     // start, the player is told and the program ends with exit code 1.
     // Finalize the screen before destroying the window it draws into.
     bool Initialize();
-    // Applies FullScreen to the window (the desktop's full screen, or back to
-    // a Width x Height window), keeping every texture.
+    // Applies FullScreen to the window (the whole display it is on, or back to
+    // a WindowWidth x WindowHeight window centred on it), keeping every texture.
     bool Reset();
     // Releases every texture and the renderer. Pictures stay with their items.
     void Finalize();
@@ -173,6 +177,7 @@ private:
     SDL_Window* FWindow = nullptr;
     SDL_Window* FPreviousWindow = nullptr;
     SDL_Window* FOwnWindow = nullptr;  // made by Initialize when no window was given
+    TDesktopWindow FDesktop;
     SDL_Renderer* FRenderer = nullptr;
     SDL_Texture* FFrameTexture = nullptr;
     bool FVideoStarted = false;
@@ -194,3 +199,6 @@ SDL_BlendMode SdlBlendModeFor(int32_t Mode);
 // Where a FrameWidth x FrameHeight frame goes in an OutputWidth x
 // OutputHeight area: as large as fits, centred, keeping its proportions.
 SDL_Rect LetterboxRect(int32_t OutputWidth, int32_t OutputHeight, int32_t FrameWidth, int32_t FrameHeight);
+// The sampling that shows the frame best at that place: exact texels at a
+// whole-number scale, bilinear at any other.
+SDL_ScaleMode LetterboxScaleMode(const SDL_Rect& Target, int32_t FrameWidth, int32_t FrameHeight);

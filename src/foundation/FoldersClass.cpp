@@ -1,9 +1,11 @@
 #include "FoldersClass.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 std::string AppFolder;
@@ -59,6 +61,24 @@ std::string ExecutableFolder() {
     const size_t Slash = Path.rfind('/');
     if (Slash == std::string::npos) return {};
     return Path.substr(0, Slash + 1);
+}
+
+namespace {
+// The data is there when its text tables are: every start reads them first.
+bool HoldsGameData(const std::string& Folder) {
+    struct stat Info {};
+    return ::stat((Folder + "Texts").c_str(), &Info) == 0 && S_ISDIR(Info.st_mode);
+}
+}  // namespace
+
+std::string GameDataFolder(const std::string& ExeFolder) {
+    if (ExeFolder.empty()) return ExeFolder;
+    std::string Folder = ExeFolder;
+    if (Folder.back() != '/') Folder += '/';
+    if (HoldsGameData(Folder)) return Folder;
+    const std::string Installed = std::filesystem::path(Folder + "../share/quellow/").lexically_normal().string();
+    if (HoldsGameData(Installed)) return Installed;
+    return Folder;
 }
 
 namespace {

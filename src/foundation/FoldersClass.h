@@ -31,6 +31,11 @@ void SetAppFolder(const std::string& Folder);
 
 // The folder of the running executable, ending in "/"; empty when it cannot be found.
 std::string ExecutableFolder();
+// Where the game's data is for an executable in ExeFolder: that folder itself when
+// it holds the data (a build, or a game unpacked in one folder), else
+// "../share/quellow/" beside it (an installed game, its executable in "bin/").
+// When neither holds the data, ExeFolder, so the game reports what is missing there.
+std::string GameDataFolder(const std::string& ExeFolder);
 
 // The per-user application-data folder: $XDG_DATA_HOME, else $HOME/.local/share.
 // Empty when neither can be found.

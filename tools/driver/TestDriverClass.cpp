@@ -74,8 +74,13 @@ void TTestDriver::Step(int Frames) {
         // Window events queued by the game itself (focus, size) are handled as the loop would.
         SDL_Event Event;
         while (SDL_PollEvent(&Event)) {
-            if (Event.type == SDL_MOUSEMOTION || Event.type == SDL_MOUSEBUTTONDOWN || Event.type == SDL_MOUSEBUTTONUP)
-                continue;  // the driver's own input goes in directly
+            const bool Mouse =
+                Event.type == SDL_MOUSEMOTION || Event.type == SDL_MOUSEBUTTONDOWN || Event.type == SDL_MOUSEBUTTONUP;
+            if (Mouse && !FSetup.RealPointer) continue;  // the driver's own input goes in directly
+            if (Event.type == SDL_MOUSEBUTTONDOWN) {
+                ++FPointerPresses;
+                FLastPointerPress = FForm->OmegaScreen1.WindowToFrame(Event.button.x, Event.button.y);
+            }
             if (Event.type == SDL_WINDOWEVENT &&
                 (Event.window.event == SDL_WINDOWEVENT_FOCUS_LOST || Event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED))
                 continue;  // focus is the test's to decide

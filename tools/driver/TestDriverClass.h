@@ -27,6 +27,9 @@ struct TTestDriverSetup {
     int32_t PlayLevel = 0;
     // Start-up goes straight to the map, as the menu's Play button opens it.
     bool PlayMap = false;
+    // The window's own mouse events reach the game (a test moving the desktop's pointer);
+    // otherwise only the driver's input does.
+    bool RealPointer = false;
 };
 
 class TTestDriver {
@@ -63,6 +66,10 @@ public:
     void KeyDown(SDL_Keycode Key, uint16_t Modifiers = KMOD_NONE);
     void TypeText(const std::string& Utf8);
     void SendEvent(const SDL_Event& Event);
+    // With RealPointer: the window's mouse presses so far, and where the last one
+    // landed in frame pixels.
+    int PointerPresses() const { return FPointerPresses; }
+    TPoint LastPointerPress() const { return FLastPointerPress; }
 
     // The last frame drawn, 800 by 600.
     bool Capture(TPicture& Frame);
@@ -83,4 +90,6 @@ private:
     std::unique_ptr<TFormMain> FForm;
     std::vector<std::string> FMessages;
     int FFrames = 0;
+    int FPointerPresses = 0;
+    TPoint FLastPointerPress{-1, -1};
 };

@@ -1,4 +1,6 @@
-// The image generator's command line.
+// The image generator's command line. ASSETS is the folder of the image sources,
+// read with its catalogue.txt, or another catalogue file in that folder (the
+// desktop icons' icons.txt).
 //   imagegen build ASSETS GAMEDIR [NAME...]   draw the images (all, or those named)
 //   imagegen contact ASSETS GAMEDIR OUTDIR    one contact sheet per image folder
 //   imagegen list ASSETS                      the catalogue, one image a line
@@ -87,7 +89,13 @@ TShot ParseShot(const std::string& Text) {
 int main(int argc, char** argv) {
     if (argc < 3) return Usage();
     const std::string command = argv[1];
-    const std::string assets = argv[2];
+    std::string assets = argv[2];
+    std::string cataloguePath = assets + "/catalogue.txt";
+    if (assets.size() > 4 && assets.compare(assets.size() - 4, 4, ".txt") == 0) {
+        cataloguePath = assets;
+        const size_t slash = assets.rfind('/');
+        assets = slash == std::string::npos ? std::string(".") : assets.substr(0, slash);
+    }
     try {
         if (command == "preview" && argc == 7) {
             TCanvas canvas(std::atoi(argv[5]), std::atoi(argv[6]));
@@ -95,7 +103,7 @@ int main(int argc, char** argv) {
             WriteIfChanged(argv[4], EncodePng(canvas));
             return 0;
         }
-        TCatalogue catalogue = TCatalogue::Load(assets + "/catalogue.txt");
+        TCatalogue catalogue = TCatalogue::Load(cataloguePath);
         if (command == "list") {
             for (const auto& e : catalogue.Entries())
                 std::printf("%-40s %dx%d of %dx%d  %s\n", e.RelativePath().c_str(), e.Columns, e.Rows, e.PatternWidth,
