@@ -37,3 +37,18 @@ endforeach()
 install(FILES "${CMAKE_SOURCE_DIR}/assets/desktop/quellow.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${CMAKE_SOURCE_DIR}/assets/desktop/io.github.quellow.Quellow.metainfo.xml"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
+# The software-centre screenshot is a frame of the game itself: the splash as a
+# player first sees it, captured offscreen from the data the build made. It is
+# published beside the description at the address the description gives.
+if(QUELLOW_DATA)
+  set(screenshot "${CMAKE_BINARY_DIR}/desktop/screenshot-title.png")
+  add_custom_command(OUTPUT "${screenshot}"
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${CMAKE_BINARY_DIR}/desktop"
+    COMMAND "${CMAKE_COMMAND}" -E env SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
+      "$<TARGET_FILE:quellow-dev>" capture --frames 420 --out "${screenshot}"
+    DEPENDS quellow-dev gamedata
+    COMMENT "Capturing the software-centre screenshot"
+    VERBATIM)
+  add_custom_target(desktop_screenshot ALL DEPENDS "${screenshot}")
+endif()
