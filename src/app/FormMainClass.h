@@ -21,6 +21,7 @@
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
+#include "FormMainSpecialsParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
 #include "GameButtonClass.h"
@@ -232,6 +233,8 @@ public:
     TRoundBoardEffects BoardEffects;
     TRoundComments Comments;
     TRoundState Round;
+    // The special objects' effects, the flower row and the round's flashes (FormMainSpecials.cpp).
+    TRoundSpecials Specials;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -473,6 +476,7 @@ private:
 
     // Steps that later parts of the game fill, each at its place in the round.
     // Special objects (FormMainSpecials.cpp).
+    void WireSpecialObjects();
     void ResetSpecialsForRound();
     void ConfigureSpecialsForLevel();
     void FrameFlowerRow();
