@@ -32,7 +32,7 @@ int32_t SwapGroupSize(const TBoardData& Board, const TTileStatusArray& Statuses,
 // the player could make forms a group.
 bool ChooseGreedyMove(const TBoardData& Board, const TTileStatusArray& Statuses, TGreedyMove& Move);
 
-// A special object a quick player clicks before looking for a swap: the first
-// idle, unwebbed opened uni fruit, hammer or fruit blaster in board order.
-// False when the board has none.
+// A special object to click, for a player with no swap left: the first idle,
+// unwebbed opened uni fruit, hammer or fruit blaster in board order. False when
+// the board has none.
 bool ChooseObjectClick(const TBoardData& Board, const TTileStatusArray& Statuses, TPoint& Tile);

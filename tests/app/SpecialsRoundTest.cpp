@@ -19,23 +19,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The build's game data with level 1-12 changed so that every refill offers a hammer.
-class THammerGame {
+// The build's game data with one level changed as a test needs it.
+class TFixtureGame {
 public:
-    THammerGame() {
+    template <typename F>
+    TFixtureGame(const char* Level, F&& Change) {
         const fs::path Game = TTestDriver::DefaultGameFolder();
         for (const char* Sub : {"Images", "Sounds", "Music", "Texts"})
             fs::create_directory_symlink(Game / Sub, fs::path(Folder.Path()) / Sub);
         fs::create_directories(Folder.Path() + "Levels");
         TLevelRecord Record;
         std::string Problem;
-        Loaded = ReadLevelFile((Game / "Levels" / "1-12.qel").string(), Record, Problem) == TLevelReadResult::Loaded;
-        Record.OneHammerEveryProb = 1;
-        Record.MaxHammersOnBoard = 2;
+        Loaded = ReadLevelFile((Game / "Levels" / Level).string(), Record, Problem) == TLevelReadResult::Loaded;
         Record.OneUniFruitEveryProb = 0;
         Record.OneMultiBubbleEveryProb = 0;
         Record.OneFruitBombEveryProb = 0;
-        Written = WriteLevelFile(Folder.Path() + "Levels/1-12.qel", Record, Problem);
+        Record.OneHammerEveryProb = 0;
+        Change(Record);
+        Written = WriteLevelFile(Folder.Path() + "Levels/" + Level, Record, Problem);
     }
     const std::string& Path() const { return Folder.Path(); }
     bool Loaded = false;
@@ -70,7 +71,11 @@ int DifferingPixels(const TPicture& A, const TPicture& B, int Left, int Top, int
 }
 
 TEST(SpecialsRound, AHammerStrikesItsNeighboursLeaveAndTheBoardSettles) {
-    THammerGame Game;
+    // Level 1-12 with a hammer offered at every refill.
+    TFixtureGame Game("1-12.qel", [](TLevelRecord& Record) {
+        Record.OneHammerEveryProb = 1;
+        Record.MaxHammersOnBoard = 2;
+    });
     ASSERT_TRUE(Game.Loaded && Game.Written);
     SetRandomSeedSource([] { return uint64_t{41}; });
     TTestDriverSetup Setup;
@@ -143,6 +148,69 @@ TEST(SpecialsRound, AHammerStrikesItsNeighboursLeaveAndTheBoardSettles) {
     EXPECT_TRUE(Board.IsIdle());
     EXPECT_FALSE(Form.Specials.HammeredObjects->Active());
     EXPECT_TRUE(Driver.Messages().empty());
+    SetRandomSeedSource({});
+}
+
+// Plays greedy moves until Done holds.
+template <typename F>
+bool PlayUntil(TTestDriver& Driver, F&& Done, int MaxMoves) {
+    TFormMain& Form = Driver.Form();
+    TGameBoard& Board = *Form.GameBoard;
+    for (int Move = 0; Move < MaxMoves; ++Move) {
+        if (!Driver.StepUntil([&] { return Done() || BoardTakesMove(Form); }, 3000)) return false;
+        if (Done()) return true;
+        TGreedyMove Greedy;
+        if (!ChooseGreedyMove(Board.BoardData(), Board.TileStatuses(), Greedy)) return false;
+        Driver.Click(TileCentre(Greedy.Tile1Pos).X, TileCentre(Greedy.Tile1Pos).Y);
+        Driver.Click(TileCentre(Greedy.Tile2Pos).X, TileCentre(Greedy.Tile2Pos).Y);
+    }
+    return Done();
+}
+
+TEST(SpecialsRound, AFoundFlowerShowsItsNameFliesIntoTheRowAndTheFullRowWins) {
+    // Level 1-07 needing two flowers, one behind every locker check the row allows.
+    TFixtureGame Game("1-07.qel", [](TLevelRecord& Record) {
+        Record.FlowerSlots = 2;
+        Record.OneFlowerPerLockersMin = 1;
+        Record.OneFlowerPerLockersMax = 1;
+    });
+    ASSERT_TRUE(Game.Loaded && Game.Written);
+    SetRandomSeedSource([] { return uint64_t{43}; });
+    TTestDriverSetup Setup;
+    Setup.AppFolder = Game.Path();
+    Setup.Headless = true;
+    TTestDriver Driver(Setup);
+    ASSERT_TRUE(Driver.Start());
+    TFormMain& Form = Driver.Form();
+    ASSERT_TRUE(EnterRound(Driver, 1, 7));
+    TRoundSpecials& Specials = Form.Specials;
+    EXPECT_EQ(Specials.FlowerRow->FlowerSlots(), 2);
+    int Named = 0;
+    std::string FirstName;
+    TNotifyEvent Stars = Specials.NewFlower->OnStretchingStarsEffectRequest;
+    Specials.NewFlower->OnStretchingStarsEffectRequest = [&](TObject* Sender) {
+        Stars(Sender);
+        ++Named;
+        if (Named == 1) FirstName = std::string(Form.Comments.Flower().Text());
+    };
+
+    ASSERT_TRUE(PlayUntil(Driver, [&] { return Specials.NewFlower->Phase() != TNewFlowerEffect::nfIdle; }, 60));
+    const int32_t First = Specials.NewFlower->AcquiredFlowerIdx;
+    const int32_t ScoreBefore = Form.Scoring.Score->Value();
+    ASSERT_TRUE(Driver.StepUntil([&] { return Named == 1; }, 40));
+    EXPECT_EQ(FirstName, Form.TextStrings->GameTexts(4 + First).substr(0, 30));
+    EXPECT_EQ(Form.Comments.Flower().CommentType(), coCustomText);
+    ASSERT_TRUE(Driver.StepUntil([&] { return Specials.NewFlower->Phase() == TNewFlowerEffect::nfToRoot; }, 100));
+    EXPECT_GE(Form.Scoring.Score->Value() - ScoreBefore, 60);
+    ASSERT_TRUE(Driver.StepUntil([&] { return Specials.FlowerRow->Obtained(First); }, 200));
+    EXPECT_FALSE(Specials.FlowerRow->IsFull());
+    EXPECT_NE(Form.Scene(), gsRoundClear);
+
+    ASSERT_TRUE(PlayUntil(Driver, [&] { return Specials.FlowerRow->IsFull(); }, 120));
+    EXPECT_TRUE(Specials.FlowerRow->Obtained(3 - First)) << "the second flower is the one missing";
+    ASSERT_TRUE(Driver.StepUntil([&] { return Form.Scene() == gsRoundClear; }, 100));
+    EXPECT_TRUE(Form.Round.RoundCleared);
+    EXPECT_EQ(Named, 2) << "each flower showed its name once";
     SetRandomSeedSource({});
 }
 

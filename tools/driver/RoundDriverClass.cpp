@@ -237,16 +237,18 @@ void TRoundDriver::BotFrame(const TRoundPlayOptions& Options) {
                     break;
                 }
                 const TGameBoard& Board = *FForm.GameBoard;
-                // A uni fruit, hammer or blaster on the board is clicked first.
-                TPoint Object;
-                if (ChooseObjectClick(Board.BoardData(), Board.TileStatuses(), Object)) {
-                    const TPoint P = TileCentre(Object);
-                    Press(P.X, P.Y);
-                    FLastMoveFrame = FFrame;
+                TGreedyMove Move;
+                if (!ChooseGreedyMove(Board.BoardData(), Board.TileStatuses(), Move)) {
+                    // No swap makes a group: a uni fruit, hammer or blaster is the move left (a
+                    // board that has one is not shuffled), so the bot clicks it.
+                    TPoint Object;
+                    if (ChooseObjectClick(Board.BoardData(), Board.TileStatuses(), Object)) {
+                        const TPoint P = TileCentre(Object);
+                        Press(P.X, P.Y);
+                        FLastMoveFrame = FFrame;
+                    }
                     break;
                 }
-                TGreedyMove Move;
-                if (!ChooseGreedyMove(Board.BoardData(), Board.TileStatuses(), Move)) break;
                 const TPoint A = TileCentre(Move.Tile1Pos);
                 const TPoint B = TileCentre(Move.Tile2Pos);
                 Press(A.X, A.Y);
