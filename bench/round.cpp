@@ -1,7 +1,8 @@
 // The cost of a round's frames, drawn on the offscreen renderer and headless:
 // seeded rounds of island 1 played by the round driver, with a shuffle forced
 // while the combos show, so the busiest frames (cascades, combos, the shuffle
-// flying the board away) are among those timed. Prints the busiest and the
+// flying the board away) are among those timed, with the fairy's dust pool kept
+// full. Prints the busiest and the
 // typical frame in milliseconds. Figures only; nothing here fails.
 //   bench_round [GAME_FOLDER]
 #include <SDL.h>
@@ -48,6 +49,10 @@ TFrameTimes Time(bool Headless, const std::string& Folder) {
                 Form.GameBoard->OnNoMoreMoves(Form.GameBoard.get());
                 Shuffled = true;
             }
+            // Her dust at its fullest: every slot of the pool moves and draws.
+            const TPoint Fairy = Form.Fairy->RoundedPosition();
+            for (int32_t I = 0; I < TFairyDust::SlotCount && Form.FairyDust->ActiveCount() < TFairyDust::SlotCount; ++I)
+                Form.FairyDust->Emit(Fairy.X, Fairy.Y, dkTrail);
             const auto Start = std::chrono::steady_clock::now();
             Round.BotFrame({});
             if (!Headless) {

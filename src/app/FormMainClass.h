@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -16,12 +17,14 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "FairyClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
 #include "FormMainSpecialsParts.h"
+#include "FormMainToolsParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
 #include "GameButtonClass.h"
@@ -223,6 +226,8 @@ public:
     // Fairy dust: the one cloud of sparkles every fairy of the game trails (the round's fairy,
     // the small fairy of the menu, the map and the garden).
     std::unique_ptr<TFairyDust> FairyDust;
+    // Tavi, who keeps the player company in the round (FormMainFairy.cpp).
+    std::unique_ptr<TFairy> Fairy;
 
     // The round (FormMainRound*.cpp): its gauges, scoring, panels, results, comment
     // writers, the shuffle's effects and what the main form knows of the round.
@@ -235,6 +240,8 @@ public:
     TRoundState Round;
     // The special objects' effects, the flower row and the round's flashes (FormMainSpecials.cpp).
     TRoundSpecials Specials;
+    // The tools on the left panel's wall and the tools flying to it (FormMainTools.cpp).
+    TRoundTools Tools;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -490,14 +497,36 @@ private:
     // A shine over a tile (a cleared locker frame).
     void ShineAtTile(TPoint TilePos);
     // Tools (FormMainTools.cpp).
+    void CreateTools();
+    void WireTools();
+    std::array<TToolInHand*, 3> ToolsInOrder() const;  // key, broom, aerosol
+    void PlaceToolsOnPanel(TPoint PanelPos);
+    void ResetToolsForRound();
+    void ConfigureToolsForLevel();
+    void ApplyPauseToTools(bool Visible);
+    void ApplyToolsEnabled();
+    void SyncToolCursor();
     void FrameToolIcons();
     void FrameToolsInHand();
     void WithdrawTools();
     bool ToolInHand() const;
-    // Presses and moves the tools take first; true when a tool took the press.
+    // Presses and moves the tools take first. False: the board then asks ToolInHand.
     bool ToolsMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void ToolsMouseMove(int32_t X, int32_t Y);
+    // A won tool (1 key, 2 broom, 3 aerosol) flies from its tile to the wall, and arrives.
+    void StartFlyingTool(TPoint TilePos, int32_t ToolIdx);
+    void ToolArrived(int32_t ToolIdx);
     // The fairy (FormMainFairy.cpp).
+    void CreateFairy();
+    void FairyMagicPerformed(TPoint WandPos, TFairyMagicPurpose Purpose, TPoint EatenFruitTilePos,
+                             THintTilesPos HintTiles);
+    bool FairyBelongsInRound() const;
+    void FairyArrivesWithBoard();
+    // Not casting and not on her way to cast: the tutorial may speak.
+    bool FairyIsFree() const;
+    void ShineAtPoint(int32_t X, int32_t Y);
+    void BlasterFlashAtPoint(int32_t X, int32_t Y);
+    void StarsAtTile(TPoint TilePos);
     void ResetFairyForRound();
     void ShowFairyForLevel();
     void FrameFairyBehind();

@@ -72,7 +72,8 @@ void TFormMain::WireFallingEffects() {
     LockerFiller->OnFinish = [this](TObject*) {
         GameBoard->CanDraw = true;
         LockerFrames->FlyIn();
-        // Still to come: the spider hunt starts, the fairy appears.
+        // Still to come: the spider hunt starts.
+        FairyArrivesWithBoard();
     };
 
     // The round's result follows the lockers-away ending (OnFinished, wired with the round);

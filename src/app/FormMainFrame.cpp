@@ -178,6 +178,9 @@ void TFormMain::FormKeyPress(char Key) {
 void TFormMain::ApplyWindowCursor() {
     if (FWindowCursor == FrameCursor) return;
     FWindowCursor = FrameCursor;
+    // No pointer at all while a tool in hand stands for it (only a game with a window has one).
+    if (FArrowCursor) SDL_ShowCursor(FrameCursor == TFrameCursor::Hidden ? SDL_DISABLE : SDL_ENABLE);
+    if (FrameCursor == TFrameCursor::Hidden) return;
     SDL_Cursor* Cursor = FrameCursor == TFrameCursor::HandPoint ? FHandCursor : FArrowCursor;
     if (Cursor) SDL_SetCursor(Cursor);
 }

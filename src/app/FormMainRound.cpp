@@ -30,6 +30,7 @@ void TFormMain::CreateRoundObjects() {
     WireSpecialObjects();
     FairyDust = std::make_unique<TFairyDust>();
     FairyDust->OmgImgList = &OmegaImageList1;
+    CreateFairy();
     BoardEffects.ShuffleAway = std::make_unique<TShuffleAwayEffect>();
     BoardEffects.LostBoard = std::make_unique<TLostBoardEffect>();
     BoardEffects.ShuffleAway->OmgImgList = &OmegaImageList1;
@@ -45,6 +46,7 @@ void TFormMain::CreateRoundObjects() {
     CreateCommentWriters();
     PlayerProgress = std::make_unique<TPlayerProgress>();
     WireRoundEvents();
+    CreateTools();
 }
 
 // Every event the board raises reaches a handler here; the effects that answer
@@ -174,13 +176,14 @@ void TFormMain::PlaceLeftPanelParts(TPoint P) {
     Gauges.LevelDigit->Top = P.Y + 25;
     Gauges.ObjectiveLogo->Left = P.X + 10;
     Gauges.ObjectiveLogo->Top = P.Y + 55;
+    PlaceToolsOnPanel(P);
     Panels.ShuffleButton->Left = P.X + 29;
     Panels.ShuffleButton->Top = P.Y + 363;
     Scoring.Score->Left = P.X + 36;
     Scoring.Score->Top = P.Y + 480;
     Panels.MenuButton->Left = P.X + 36;
     Panels.MenuButton->Top = P.Y + 529;
-    // The tools' hooks and counts, and the shuffle button's shine, come with their parts.
+    // The shuffle button's shine comes with its part.
 }
 
 // After the main image set is in memory: sizes the round's objects read from their images.
@@ -250,6 +253,7 @@ void TFormMain::ResetRoundObjects() {
     Scoring.Combos->Reset();
     Scoring.TaviScoring->Reset();
     Panels.ShuffleButton->ResetForRound();
+    ResetToolsForRound();
     ResetSpecialsForRound();
     Scoring.FlowingMoneyIcon->Reset();
     Gauges.ProgressTube->Reset();
@@ -289,6 +293,7 @@ void TFormMain::ConfigureRoundFromLevel() {
     Gauges.FruitGather->Visible = Round.Objective == goCollectFruits || Round.Objective == goSpiderHunt;
     ApplyLevelToBoard(Start, *GameBoard);
     ConfigureSpecialsForLevel();
+    ConfigureToolsForLevel();
     Scoring.Combos->MoneyPerFruitCombo = Start.MoneyPerCombo;
 
     // The board stays out of sight while the locker filler drops it in.

@@ -82,7 +82,7 @@ void TFormMain::CountLandedFruit(int32_t FruitColorIdx) {
         const int32_t Target = Gauges.ProgressTube->FruitCountTarget;
         const bool BelowHalf = Gauges.ProgressTube->Counted() * 2 < Target;
         Gauges.ProgressTube->CountFruit();
-        if (BelowHalf && Gauges.ProgressTube->Counted() * 2 >= Target) TargetFruitsHalfwayTip();
+        if (BelowHalf && Gauges.ProgressTube->Counted() * 2 >= Target && FairyIsFree()) TargetFruitsHalfwayTip();
     } else if (Round.Objective == goCollectFruits) {
         Gauges.FruitGather->CountFruit(FruitColorIdx);
     }
@@ -198,6 +198,7 @@ void TFormMain::ApplyPause() {
     Scoring.MoneyEffect->Visible = Visible;
     Gauges.ObjectiveInfo->Visible = Visible;
     ApplyPauseToSpecials(Visible);
+    ApplyPauseToTools(Visible);
     ApplyPauseToFairy(Visible);
     ApplyPauseToMonsters(Visible);
     ApplyPauseToWorms(Visible);

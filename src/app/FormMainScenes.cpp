@@ -15,6 +15,11 @@ bool TFormMain::ImageGroupLoaded(TImageCategory Category) const {
 
 void TFormMain::GameSceneChanged(TObject* /*Sender*/, TGameSceneValues OldScene, TGameSceneValues NewScene) {
     if (FairyDust) FairyDust->Visible = true;
+    // A tool in hand hides the pointer only in the running round.
+    if (FrameCursor == TFrameCursor::Hidden) {
+        FrameCursor = TFrameCursor::Arrow;
+        ApplyWindowCursor();
+    }
     SceneExitActions(OldScene, NewScene);
     SceneEntryActions(OldScene, NewScene);
 }

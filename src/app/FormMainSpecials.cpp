@@ -101,20 +101,21 @@ void TFormMain::WireSpecialObjects() {
     Flower.OnStretchingFinished = [this](TObject*) { FlowerFound(); };
     Flower.OnFlowerArrivedOnRoot = [this](TObject*) {
         // Still to come here: the flower counts for the trophies.
-        // The fairy counts as free until she comes with her own part of the round.
-        TutorialEvent(CurrentIsland, CurrentLevel, FlowerRootedEvent);
+        if (FairyIsFree()) TutorialEvent(CurrentIsland, CurrentLevel, FlowerRootedEvent);
         Specials.FlowerRow->MarkObtained(Specials.NewFlower->AcquiredFlowerIdx);
     };
     Specials.FlowerRow->OnFull = [this](TObject*) {
         if (Round.Objective == goFindFlowers) ObjectiveMet();
     };
 
-    // A new special on the board may open its lesson on island 1 (the fairy counts
-    // as free until she comes with her own part of the round).
-    Board.OnFruitBubbleAdded = [this](TObject*) { TutorialEvent(CurrentIsland, CurrentLevel, UniFruitAddedEvent); };
-    Board.OnFruitBlasterAdded = [this](TObject*) { TutorialEvent(CurrentIsland, CurrentLevel, BlasterAddedEvent); };
-    Board.OnFruitBombAdded = [this](TObject*) { TutorialEvent(CurrentIsland, CurrentLevel, BombAddedEvent); };
-    Board.OnHammerAdded = [this](TObject*) { TutorialEvent(CurrentIsland, CurrentLevel, HammerAddedEvent); };
+    // A new special on the board may open its lesson on island 1, while the fairy is free to tell it.
+    const auto Lesson = [this](int32_t Event) {
+        if (FairyIsFree()) TutorialEvent(CurrentIsland, CurrentLevel, Event);
+    };
+    Board.OnFruitBubbleAdded = [Lesson](TObject*) { Lesson(UniFruitAddedEvent); };
+    Board.OnFruitBlasterAdded = [Lesson](TObject*) { Lesson(BlasterAddedEvent); };
+    Board.OnFruitBombAdded = [Lesson](TObject*) { Lesson(BombAddedEvent); };
+    Board.OnHammerAdded = [Lesson](TObject*) { Lesson(HammerAddedEvent); };
 }
 
 // Level start: nothing of the last round's specials is left showing.

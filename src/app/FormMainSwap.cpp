@@ -41,7 +41,8 @@ void TFormMain::WireSwapEffects() {
     // hint's no-match timer. Their handlers are filled in as those parts arrive.
     GameBoard->OnAFruitWormBanRequest = [](TObject*, TPoint) {};
     GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
-    GameBoard->OnNoMatchTimerReset = [](TObject*) {};
+    // A move was made: the hint she was going to show is stale.
+    GameBoard->OnNoMatchTimerReset = [this](TObject*) { Fairy->ClearHintTiles(); };
 }
 
 void TFormMain::ClearSwapEffects() {
@@ -86,9 +87,10 @@ void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleOb
     // Still to come here: worms and spiders are told the board's statuses.
 }
 
-void TFormMain::NewToolAcquired(TPoint TilePos, int32_t /*AToolIdx*/) {
+void TFormMain::NewToolAcquired(TPoint TilePos, int32_t AToolIdx) {
     GameBoard->RemoveTile(TilePos);
-    // Still to come here: the tool flies to its place on the tools wall.
+    // The tile's content code 104, 105 or 106 is the key's, the broom's or the aerosol's.
+    StartFlyingTool(TilePos, AToolIdx - ccFruitBlaster);
 }
 
 void TFormMain::NewFlowerAcquired(TPoint TilePos) {

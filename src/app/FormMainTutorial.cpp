@@ -1,6 +1,18 @@
 // The round's ties to the tutorial and the story. They come with the story,
 // narration and tutorial.
 #include "FormMainClass.h"
+#include "TutorialEventsClass.h"
+
+// A game event of island 1 in its lesson's level: the feature the level held back
+// comes back (tutorial on or off); the tip comes with the tutorial's steps.
+void TFormMain::TutorialEvent(int32_t Island, int32_t Level, int32_t Event) {
+    if (!TutorialEventRow(Island, Level, Event)) return;
+    // Still to come here: with the tutorial on and the step not shown yet, the fairy tells its tip.
+    const std::optional<THeldFeature> Feature = TutorialEventPutsBack(Island, Level, Event);
+    if (!Feature) return;
+    ReleaseRoundFeature(RoundLevel, *Feature, *GameBoard);
+    // Still to come here: the released spiders' or worms' fruit interval goes to them (spiders, worms).
+}
 
 void TFormMain::ResetTutorialForRound() {}
 // Level start: the tutorial's balloon sits left of the board (207, pointer at 126).

@@ -178,6 +178,28 @@ public:
     TPoint RandomTopTile() const;
     // --------------------------------------------------------------------
 
+    // --- Tools (GameBoardToolsClass.cpp) --------------------------------
+    // What the magic key, the broom and the aerosol do to the board.
+
+    // P is on the board and a closed locker.
+    bool IsLocker(TPoint P) const;
+    // The magic key can open P now: a closed locker that is idle (a locker
+    // falling or already opening would be spent for nothing).
+    bool IsOpenableLocker(TPoint P) const;
+    // The magic key turns in P: an idle locker starts opening on its own (and
+    // the no-match timer starts again). The selection frame goes in any case.
+    void OpenLocker(TPoint P);
+    // A web covers P.
+    bool HasWeb(TPoint P) const;
+    // The web over P is torn off (and shown tearing).
+    void SweepWeb(TPoint P);
+    // The broom can be used on P: a locker or an opened tile under a web.
+    bool IsBroomable(TPoint P) const;
+    // The aerosol's spray R (screen pixels, edges inside) drives off every worm
+    // eating a fruit whose cell centre it reaches; the time eaten is kept.
+    void SprayWorms(const TRect& R);
+    // --------------------------------------------------------------------
+
     // --- Swap and match -------------------------------------------------
     // One move from the click to the matched fruits leaving the board: the
     // choice of two neighbours, the swap request, the swap's outcome written

@@ -1,6 +1,7 @@
 // The board's side of its two enemies: the worms' eating and the eaten fruits'
 // wait for the fairy (step 2 of the board's frame), the questions the worms and
 // spiders ask of the board, and the webs they put.
+#include "BoardToolsClass.h"
 #include "GameBoardClass.h"
 #include "TopTileClass.h"
 #include "GeneralRoutinesClass.h"
@@ -100,11 +101,6 @@ void TGameBoard::PutWeb(TPoint P) {
     LookForMovesLeft(*this);
 }
 
-int32_t TGameBoard::WebCount() const {
-    int32_t Count = 0;
-    for (int32_t X = 1; X <= BoardSize; ++X)
-        for (int32_t Y = 1; Y <= BoardSize; ++Y) Count += FBoard.At(X, Y).Web ? 1 : 0;
-    return Count;
-}
+int32_t TGameBoard::WebCount() const { return CountWebs(FBoard); }
 
 TPoint TGameBoard::RandomTopTile() const { return ::RandomTopTile(FBoard); }

@@ -173,7 +173,9 @@ bool TGameBoard::TryRefillSpecial(TBoardTile& Tile) {
         return true;
     }
     // Tools stay hidden in the locker. None is offered while one of its kind is on
-    // the board, while the player holds nine, or before the player may use it.
+    // the board or while the player holds nine. MaxToolKind caps the offer by the
+    // kinds' ordinals, as refill always has (with toBroom, keys may hide in lockers
+    // too): this is the refill's own rule, not a test of which tools are unlocked.
     struct TToolOffer {
         TToolKind Tool;
         int32_t OnePer;

@@ -1,10 +1,11 @@
 // The mouse cursor chosen during the current mouse move: the main form resets
 // it to the arrow before routing a move, a hovered widget asks for the pointing
-// hand, and the form shows whatever was chosen once the move is handled.
+// hand (a tool in the player's hand hides the pointer), and the form shows
+// whatever was chosen once the move is handled.
 #pragma once
 
 #include <cstdint>
 
-enum class TFrameCursor : uint8_t { Arrow, HandPoint };
+enum class TFrameCursor : uint8_t { Arrow, HandPoint, Hidden };
 
 extern TFrameCursor FrameCursor;

@@ -72,14 +72,31 @@ std::optional<THeldFeature> FeatureReleasedByTip(int32_t Step) {
     }
 }
 
+int32_t ToolUnlockRank(TToolKind Kind) {
+    switch (Kind) {
+        case toBroom: return 1;
+        case toMagicKey: return 2;
+        case toAerosol: return 3;
+        default: return 0;
+    }
+}
+
+bool ToolUnlocked(TToolKind Level, TToolKind Tool) {
+    return ToolUnlockRank(Tool) > 0 && ToolUnlockRank(Tool) <= ToolUnlockRank(Level);
+}
+
+TToolKind RaisedToolLevel(TToolKind Current, TToolKind Offered) {
+    return ToolUnlockRank(Offered) > ToolUnlockRank(Current) ? Offered : Current;
+}
+
 TToolAvailability ToolAvailability(TToolKind MaxUnlockedToolKind, bool TestMode) {
     const TToolKind Level = TestMode ? toAerosol : MaxUnlockedToolKind;
-    switch (Level) {
-        case toMagicKey: return {toMagicKey, true, true, false};
-        case toBroom: return {toBroom, true, false, false};
-        case toAerosol: return {toAerosol, true, true, true};
-        default: return {toNone, false, false, false};
-    }
+    TToolAvailability Tools;
+    Tools.MaxToolKind = ToolUnlockRank(Level) > 0 ? Level : toNone;
+    Tools.Broom = ToolUnlocked(Level, toBroom);
+    Tools.MagicKey = ToolUnlocked(Level, toMagicKey);
+    Tools.Aerosol = ToolUnlocked(Level, toAerosol);
+    return Tools;
 }
 
 int32_t MoneyPerCombo(int32_t Island) { return Island >= 1 && Island <= LevelIslandCount ? 6 + Island : 0; }

@@ -51,6 +51,17 @@ void SetFeatureValue(TLevelRecord& Record, THeldFeature Feature, int32_t Value);
 // 11 the worm interval, 13 aerosols, 14 multi bubbles, 15 hammers; none otherwise.
 std::optional<THeldFeature> FeatureReleasedByTip(int32_t Step);
 
+// The order the tools unlock in, which is not the kinds' own order (toMagicKey
+// is 1, toBroom 2): none 0, broom 1, magic key 2, aerosol 3; an unknown level 0.
+// Everything that asks whether a tool is unlocked goes by this rank: the tool
+// buttons, the bonus stage's offers and the rise of the unlocked level.
+int32_t ToolUnlockRank(TToolKind Kind);
+// Tool is usable at the unlocked tool level Level (toNone is never a tool).
+bool ToolUnlocked(TToolKind Level, TToolKind Tool);
+// The unlocked tool level after Offered is won: it only rises, never falls back
+// (replaying an earlier level takes no tool away).
+TToolKind RaisedToolLevel(TToolKind Current, TToolKind Offered);
+
 // Which tools the player may use: the board's and the bonus animals' MaxToolKind and the three tool buttons.
 struct TToolAvailability {
     TToolKind MaxToolKind = toNone;

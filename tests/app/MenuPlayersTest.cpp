@@ -113,11 +113,12 @@ TEST_F(MenuPlayers, EnteringTheMenuByWhereItComesFrom) {
 
     // The same player chosen again: straight back, the progress in memory not read again.
     OpenPlayerList();
-    Form().PlayerProgress->Record().MagicKeys = 5;
+    // The keys held belong to the magic key, which hands its count to every save.
+    Form().Tools.MagicKey->SetCount(5);
     Press(Form().Menus.Players.OKButton);
     EXPECT_FALSE(Form().SceneTransition->Active());
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsMenu; }));
-    EXPECT_EQ(Form().PlayerProgress->Record().MagicKeys, 5);
+    EXPECT_EQ(Form().Tools.MagicKey->Count(), 5);
     EXPECT_TRUE(PanelsStayed());
 
     // Another player: the iris hides the panels, BOB is read, the panels come back.
@@ -127,6 +128,7 @@ TEST_F(MenuPlayers, EnteringTheMenuByWhereItComesFrom) {
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsMenu; }));
     EXPECT_EQ(Form().LoadedPlayerName, "BOB");
     EXPECT_EQ(Form().PlayerProgress->Record().MagicKeys, 9);
+    EXPECT_EQ(Form().Tools.MagicKey->Count(), 9);
     EXPECT_EQ(M.MenuPanel.Phase(), TPanelMover::phShowing);
     EXPECT_EQ(Form().Options->PlayerIndex, 2);
     EXPECT_EQ(SavedRecord("ANNA").MagicKeys, 5) << "ANNA's progress was kept when the list opened";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LevelStartClass.h"
 
 namespace {
@@ -175,6 +177,52 @@ TEST(LevelStart, ToolsOnOfferByUnlockedLevel) {
         EXPECT_EQ(ToolAvailability(C.Unlocked, C.TestMode), C.Expected) << int(C.Unlocked) << " " << C.TestMode;
         EXPECT_EQ(PrepareLevelStart(CollectLevel(), {3, 2, C.Unlocked, C.TestMode}).Tools, C.Expected);
     }
+}
+
+// One order serves every unlock question: none < broom < magic key < aerosol, never the
+// kinds' ordinals (toMagicKey 1, toBroom 2). The buttons, the bonus stage's offers and
+// the rise of the unlocked level all agree with it at each of the four levels.
+TEST(LevelStart, ToolUnlockOrderServesButtonsOffersAndTheRise) {
+    const TToolKind Tools[] = {toBroom, toMagicKey, toAerosol};
+    const struct {
+        TToolKind Level;
+        int32_t Rank;
+        bool Broom, Key, Aerosol;
+    } Cases[] = {
+        {toNone, 0, false, false, false},
+        {toBroom, 1, true, false, false},
+        {toMagicKey, 2, true, true, false},
+        {toAerosol, 3, true, true, true},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(int(C.Level));
+        EXPECT_EQ(ToolUnlockRank(C.Level), C.Rank);
+        // The bonus stage offers exactly the tools the buttons show.
+        const TToolAvailability Buttons = ToolAvailability(C.Level, false);
+        EXPECT_EQ(ToolUnlocked(C.Level, toBroom), C.Broom);
+        EXPECT_EQ(ToolUnlocked(C.Level, toMagicKey), C.Key);
+        EXPECT_EQ(ToolUnlocked(C.Level, toAerosol), C.Aerosol);
+        EXPECT_EQ(Buttons.Broom, C.Broom);
+        EXPECT_EQ(Buttons.MagicKey, C.Key);
+        EXPECT_EQ(Buttons.Aerosol, C.Aerosol);
+        EXPECT_FALSE(ToolUnlocked(C.Level, toNone));
+        for (TToolKind Offered : {toNone, toBroom, toMagicKey, toAerosol}) {
+            const TToolKind After = RaisedToolLevel(C.Level, Offered);
+            // It only rises: whatever is won, every tool usable before stays usable.
+            for (TToolKind Tool : Tools) {
+                if (ToolUnlocked(C.Level, Tool)) {
+                    EXPECT_TRUE(ToolUnlocked(After, Tool)) << int(Offered);
+                }
+            }
+            EXPECT_EQ(ToolUnlockRank(After), std::max(C.Rank, ToolUnlockRank(Offered))) << int(Offered);
+        }
+    }
+    // Replaying the broom's level after the key's keeps the key; winning the key's after the broom's adds it.
+    EXPECT_EQ(RaisedToolLevel(toMagicKey, toBroom), toMagicKey);
+    EXPECT_EQ(RaisedToolLevel(toBroom, toMagicKey), toMagicKey);
+    EXPECT_EQ(RaisedToolLevel(toAerosol, toMagicKey), toAerosol);
+    EXPECT_EQ(ToolUnlockRank(static_cast<TToolKind>(9)), 0);
+    EXPECT_EQ(RaisedToolLevel(toBroom, static_cast<TToolKind>(9)), toBroom);
 }
 
 TEST(LevelStart, IslandAndObjectiveSettings) {
