@@ -23,6 +23,7 @@
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
+#include "FormMainSpecialsParts.h"
 #include "FormMainToolsParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
@@ -240,6 +241,8 @@ public:
     TRoundBoardEffects BoardEffects;
     TRoundComments Comments;
     TRoundState Round;
+    // The special objects' effects, the flower row and the round's flashes (FormMainSpecials.cpp).
+    TRoundSpecials Specials;
     // The tools on the left panel's wall and the tools flying to it (FormMainTools.cpp).
     TRoundTools Tools;
 
@@ -483,6 +486,7 @@ private:
 
     // Steps that later parts of the game fill, each at its place in the round.
     // Special objects (FormMainSpecials.cpp).
+    void WireSpecialObjects();
     void ResetSpecialsForRound();
     void ConfigureSpecialsForLevel();
     void FrameFlowerRow();

@@ -114,7 +114,8 @@ void TFormMain::FairyOrderShuffle() {
     Fairy->OrderMagic(TFairy::ShuffleWandPoint.X, TFairy::ShuffleWandPoint.Y, mpShuffle);
 }
 
-// The effects that go with her wand (filled with the special objects' effects).
-void TFormMain::ShineAtPoint(int32_t /*X*/, int32_t /*Y*/) {}
-void TFormMain::BlasterFlashAtPoint(int32_t /*X*/, int32_t /*Y*/) {}
-void TFormMain::StarsAtTile(TPoint /*TilePos*/) {}
+// The effects that go with her wand: the round's fairy shine, the blaster's spin
+// (in the colour the uni fruits show) and the stars.
+void TFormMain::ShineAtPoint(int32_t X, int32_t Y) { Specials.Shine(rsFairy).Start(X, Y); }
+void TFormMain::BlasterFlashAtPoint(int32_t X, int32_t Y) { Specials.Blaster->StartAt(X, Y, GameBoard->UniColor()); }
+void TFormMain::StarsAtTile(TPoint TilePos) { Specials.Stars->Burst(TilePos); }

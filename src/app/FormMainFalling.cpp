@@ -32,7 +32,14 @@ void TFormMain::WireFallingEffects() {
     // Lockers open: the effect shows the colour and flower the board shows now.
     GameBoard->OnOpeningLockersEffectRequest = [this](TObject*, TBoardData NewBoardData,
                                                        TSimpleObjectArray LockersToOpen) {
-        // Stars on the opened flower tiles: with the special objects.
+        // Stars over every flower the lockers show.
+        for (int32_t X = 1; X <= BoardSize; ++X) {
+            for (int32_t Y = 1; Y <= BoardSize; ++Y) {
+                const TBoardTile& Tile = NewBoardData.At(X, Y);
+                const bool Shown = Tile.Kind == okFruit || LockersToOpen.At(X, Y);
+                if (Shown && Tile.Content == ccFlower) Specials.Stars->Burst(TPoint{X, Y});
+            }
+        }
         OpeningLockers->UniColor = GameBoard->UniColor();
         OpeningLockers->FlowerIdx = GameBoard->ChosenFlowerIdx();
         OpeningLockers->Start(NewBoardData, LockersToOpen);
@@ -74,16 +81,11 @@ void TFormMain::WireFallingEffects() {
     LockersAwayEffect->OnAboutSpreading = [](TObject*) {};
 
     // What refill and the locker check ask or report, for the parts that answer later:
-    // the fairy explains new specials, the player's tools, the flower row, torn webs.
-    GameBoard->OnFruitBubbleAdded = [](TObject*) {};
-    GameBoard->OnFruitBlasterAdded = [](TObject*) {};
-    GameBoard->OnFruitBombAdded = [](TObject*) {};
-    GameBoard->OnHammerAdded = [](TObject*) {};
+    // the player's tools, torn webs. The new specials and the flower row are answered
+    // with the special objects (FormMainSpecials.cpp).
     GameBoard->OnAcquiredMagicKeysQuestion = [](TObject*, int32_t& /*Acquired*/) {};
     GameBoard->OnAcquiredBroomsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
     GameBoard->OnAcquiredAerosolsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
-    GameBoard->OnCanAddFlowerQuestion = [](TObject*, bool& /*CanAddFlower*/) {};
-    GameBoard->OnUnobtainedFlowerIdxSetRequest = [](TObject*, TFlowerIdxSet& /*AFlowerIdxSet*/) {};
     GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
 }
 

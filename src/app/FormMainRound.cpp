@@ -27,6 +27,7 @@ void TFormMain::CreateRoundObjects() {
     WireBoardEvents();
     WireSwapEffects();
     WireFallingEffects();
+    WireSpecialObjects();
     FairyDust = std::make_unique<TFairyDust>();
     FairyDust->OmgImgList = &OmegaImageList1;
     CreateFairy();

@@ -81,7 +81,8 @@ void TFormMain::GroupedFruitsRequested(const TBoardData& NewBoardData, const TSi
 
 void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleObjectArray& GroupedFruits) {
     GameBoard->RemoveGroupedTiles(GroupedFruits);
-    // Still to come here: a matched fruit carrying a bomb explodes (special objects).
+    // A matched fruit carrying a bomb explodes; the tiles already falling into the gap stay out of it.
+    GameBoard->ExplodeBombs(GroupedFruits);
     StartFallingFruits(BoardDataTmp, GroupedFruits, FallModeMatched);
     // Still to come here: worms and spiders are told the board's statuses.
 }
@@ -94,7 +95,8 @@ void TFormMain::NewToolAcquired(TPoint TilePos, int32_t AToolIdx) {
 
 void TFormMain::NewFlowerAcquired(TPoint TilePos) {
     GameBoard->RemoveTile(TilePos);
-    // Still to come here: the flower is collected into the flower row.
+    const int32_t Flower = GameBoard->ChosenFlowerIdx();
+    Specials.NewFlower->Start(TilePos, Flower, Specials.FlowerRow->FlowerPlace(Flower));
 }
 
 // The matched fruits thrown off the board to the ground, where the round counts them:

@@ -111,8 +111,7 @@ void TGameBoard::UpdateUniColor() {
 
 // Step 2, the worms' eating and the eaten fruits' wait for the fairy, is in GameBoardEnemiesClass.cpp.
 
-// The fruit blaster's wave spreading ring by ring: it comes with the special objects.
-void TGameBoard::UpdateBlasterWave() {}
+// Step 3, the fruit blaster's wave, is in GameBoardSpecialsClass.cpp.
 
 void TGameBoard::UpdateShakeDecay() {
     FShakeDecayTimer += FrameStep;
@@ -157,10 +156,6 @@ void TGameBoard::SelectTile(TPoint P, uint8_t Pattern) {
         FSelected = false;
     }
 }
-
-// What a clicked uni fruit, hammer or fruit blaster does comes with the special
-// objects; until then the click only lets go of the selection, as every activation does.
-void TGameBoard::ActivateObject(TPoint) { FSelected = false; }
 
 void TGameBoard::StartFlowerCountdown() {
     FFlowerCheckCount = 0;

@@ -234,7 +234,8 @@ public:
     void RemoveTile(TPoint P);
     // A match (or a locker opening) happened: the no-match timer starts again.
     void ResetNoMatchTimer();
-    // The uni fruit, hammer or fruit blaster at P was clicked while selected.
+    // The uni fruit, hammer or fruit blaster at P was clicked while selected
+    // (GameBoardSpecialsClass.cpp).
     void ActivateObject(TPoint P);
     // A move asked for as a player makes it, for bots and tests: any selection is
     // dropped, then A and B are clicked. True when their swap was asked for.
@@ -265,6 +266,36 @@ public:
     int32_t FlowerCheckTarget() const { return FFlowerCheckTarget; }
     // The flower found last (1 to 6): the one an opened flower tile shows.
     int32_t ChosenFlowerIdx() const { return FChosenFlowerIdx; }
+
+    // --- Special objects (GameBoardSpecialsClass.cpp) --------------------
+    // What the uni fruit, the hammer, the fruit bomb and the fruit blaster do
+    // to the board; their effect objects show it and hand the outcome back.
+
+    // The hammer strikes P (already hammered): P's idle neighbours inside the
+    // board's shape are hammered too and handed to the hammered-objects effect.
+    // With nothing around to smash, the blow is done at once.
+    void HammerHit(TPoint P);
+    // The hammered objects have flown off: every hammered tile becomes an empty
+    // position and the tiles above start falling.
+    void HammeredDone();
+    // Matched tiles of Mask that carry a bomb explode: the plain idle fruits
+    // around them are blown off the board, enemies there are banned, and the
+    // board shakes. Run after RemoveGroupedTiles, so tiles already falling into
+    // the emptied cells stay out of the blast.
+    void ExplodeBombs(const TSimpleObjectArray& Mask);
+    // The fruit blaster's wave sets out from P in the colour of the blaster
+    // clicked last; a second blaster starts it again from its own tile.
+    void StartBlasterWave(TPoint P);
+    // Every idle, unwebbed, uneaten fruit of Colour is matched (a web on one is
+    // only torn off). Only while CanMatch.
+    void GroupColour(int32_t Colour);
+    // The jitter a hammer blow and a bomb explosion leave around P.
+    void HammerShake(TPoint P);
+    void BombShake(TPoint P);
+    bool BlasterWaveActive() const { return FBlasterWave.Active; }
+    int32_t BlasterWaveStep() const { return FBlasterWave.Step; }
+    bool UniPopping(TPoint P) const { return IsBoardPos(P) && FUniPop[P.X - 1][P.Y - 1].Active; }
+    // --------------------------------------------------------------------
 
     // Falling, refill and lockers (GameBoardFallClass.cpp). Gravity is always on:
     // every emptied position (okTempBlank) lets the tiles above it fall one cell
@@ -358,6 +389,8 @@ private:
     void DrawSelection();
     void DrawHint();
     void UpdatePostFallDelay();
+    // Special objects.
+    void MarkWaveRing(int32_t Ring);
 
     // Falling and lockers.
     void TutorialRefill(TPoint P);

@@ -87,9 +87,7 @@ void TGameBoard::DrawContents() {
     FWormAnim.Advance();
 }
 
-// A uni fruit just freed from its bubble, shown for 20 frames before the board
-// looks for matches: it comes with the special objects.
-void TGameBoard::DrawUniPops() {}
+// Step 12, the uni fruits just freed from their bubbles, is in GameBoardSpecialsClass.cpp.
 
 void TGameBoard::DrawWebs() {
     // Webs hang still over a shaking tile.

@@ -69,3 +69,16 @@ bool ChooseGreedyMove(const TBoardData& Board, const TTileStatusArray& Statuses,
     }
     return Found;
 }
+
+bool ChooseObjectClick(const TBoardData& Board, const TTileStatusArray& Statuses, TPoint& Tile) {
+    for (int32_t X = 1; X <= BoardSize; ++X) {
+        for (int32_t Y = 1; Y <= BoardSize; ++Y) {
+            const TBoardTile& T = Board.At(X, Y);
+            if (T.Kind != okFruit || T.Web || Statuses.At(X, Y) != tsIdle) continue;
+            if (T.Content != ccUniFruit && T.Content != ccHammer && T.Content != ccFruitBlaster) continue;
+            Tile = TPoint{X, Y};
+            return true;
+        }
+    }
+    return false;
+}

@@ -31,3 +31,8 @@ int32_t SwapGroupSize(const TBoardData& Board, const TTileStatusArray& Statuses,
 // column, each tile with its right, then its lower neighbour). False when no swap
 // the player could make forms a group.
 bool ChooseGreedyMove(const TBoardData& Board, const TTileStatusArray& Statuses, TGreedyMove& Move);
+
+// A special object to click, for a player with no swap left: the first idle,
+// unwebbed opened uni fruit, hammer or fruit blaster in board order. False when
+// the board has none.
+bool ChooseObjectClick(const TBoardData& Board, const TTileStatusArray& Statuses, TPoint& Tile);

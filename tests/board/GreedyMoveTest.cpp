@@ -109,3 +109,25 @@ TEST(GreedyMove, AgreesWithTheMoveSearchOnRandomBoards) {
 }
 
 }  // namespace
+
+TEST(GreedyMove, ClicksTheFirstIdleUnwebbedSpecialItHas) {
+    TBoardData Board;
+    for (int X = 1; X <= 10; ++X)
+        for (int Y = 1; Y <= 10; ++Y) Board.At(X, Y).LockerKind = static_cast<uint8_t>((X + Y) % 3 + 1);
+    TPoint Tile;
+    EXPECT_FALSE(ChooseObjectClick(Board, Idle(Board), Tile)) << "lockers only";
+    Board.At(2, 2).Content = ccHammer;  // still a closed locker: nothing to click
+    EXPECT_FALSE(ChooseObjectClick(Board, Idle(Board), Tile));
+    Board.At(2, 2).Kind = okFruit;
+    Board.At(2, 2).Web = true;
+    Board.At(3, 1).Kind = okFruit;
+    Board.At(3, 1).Content = ccFruitBlaster;
+    Board.At(4, 4).Kind = okFruit;
+    Board.At(4, 4).Content = ccUniFruit;
+    TTileStatusArray Statuses = Idle(Board);
+    Statuses.At(3, 1) = tsFalling;
+    ASSERT_TRUE(ChooseObjectClick(Board, Statuses, Tile));
+    EXPECT_EQ(Tile, (TPoint{4, 4})) << "the webbed hammer and the falling blaster are passed over";
+    ASSERT_TRUE(ChooseObjectClick(Board, Idle(Board), Tile));
+    EXPECT_EQ(Tile, (TPoint{3, 1}));
+}

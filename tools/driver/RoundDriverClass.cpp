@@ -47,7 +47,11 @@ bool StartSeededLevel(TFormMain& Form, uint64_t Seed, int32_t Island, int32_t Le
 
 bool BoardTakesMove(TFormMain& Form) {
     const TGameBoard& Board = *Form.GameBoard;
-    return Form.Scene() == gsMainGame && Board.CanDraw && Board.Visible && Board.IsSettled();
+    // While a hammer swings, smashed tiles fly or a blaster spins, the round passes no press to the board.
+    const TRoundSpecials& Specials = Form.Specials;
+    const bool SpecialAtWork =
+        Specials.Hammer->Active() || Specials.HammeredObjects->Active() || Specials.Blaster->Active();
+    return Form.Scene() == gsMainGame && Board.CanDraw && Board.Visible && Board.IsSettled() && !SpecialAtWork;
 }
 
 // --- The replay's text --------------------------------------------------------------
@@ -232,9 +236,19 @@ void TRoundDriver::BotFrame(const TRoundPlayOptions& Options) {
                     FLastMoveFrame = FFrame;
                     break;
                 }
-                TGreedyMove Move;
                 const TGameBoard& Board = *FForm.GameBoard;
-                if (!ChooseGreedyMove(Board.BoardData(), Board.TileStatuses(), Move)) break;
+                TGreedyMove Move;
+                if (!ChooseGreedyMove(Board.BoardData(), Board.TileStatuses(), Move)) {
+                    // No swap makes a group: a uni fruit, hammer or blaster is the move left (a
+                    // board that has one is not shuffled), so the bot clicks it.
+                    TPoint Object;
+                    if (ChooseObjectClick(Board.BoardData(), Board.TileStatuses(), Object)) {
+                        const TPoint P = TileCentre(Object);
+                        Press(P.X, P.Y);
+                        FLastMoveFrame = FFrame;
+                    }
+                    break;
+                }
                 const TPoint A = TileCentre(Move.Tile1Pos);
                 const TPoint B = TileCentre(Move.Tile2Pos);
                 Press(A.X, A.Y);
