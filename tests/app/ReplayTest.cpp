@@ -41,6 +41,9 @@ uint64_t Digest(TFormMain& Form) {
     MixValue(Hash, Form.Scoring.Money->Value());
     MixValue(Hash, Form.Round.LevelScore);
     MixValue(Hash, Form.Comments.Round().CommentType());
+    // The fairy's choices come from the gameplay stream: she flies the same way drawn or not.
+    MixValue(Hash, Form.Fairy->RoundedPosition());
+    MixValue(Hash, Form.Fairy->State());
     return Hash;
 }
 
