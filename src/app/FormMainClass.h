@@ -23,7 +23,7 @@
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainRoundParts.h"
-#include "FormMainSpecialsParts.h"
+#include "FormMainPickupsParts.h"
 #include "FormMainToolsParts.h"
 #include "FrameCursorClass.h"
 #include "GameBoardClass.h"
@@ -241,7 +241,7 @@ public:
     TRoundBoardEffects BoardEffects;
     TRoundComments Comments;
     TRoundState Round;
-    // The special objects' effects, the flower row and the round's flashes (FormMainSpecials.cpp).
+    // The special objects' effects, the flower row and the round's flashes (FormMainPickups.cpp).
     TRoundSpecials Specials;
     // The tools on the left panel's wall and the tools flying to it (FormMainTools.cpp).
     TRoundTools Tools;
@@ -485,7 +485,7 @@ private:
     void DrawGardenView();
 
     // Steps that later parts of the game fill, each at its place in the round.
-    // Special objects (FormMainSpecials.cpp).
+    // Special objects (FormMainPickups.cpp).
     void WireSpecialObjects();
     void ResetSpecialsForRound();
     void ConfigureSpecialsForLevel();

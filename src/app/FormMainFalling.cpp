@@ -82,7 +82,7 @@ void TFormMain::WireFallingEffects() {
 
     // What refill and the locker check ask or report, for the parts that answer later:
     // the player's tools, torn webs. The new specials and the flower row are answered
-    // with the special objects (FormMainSpecials.cpp).
+    // with the special objects (FormMainPickups.cpp).
     GameBoard->OnAcquiredMagicKeysQuestion = [](TObject*, int32_t& /*Acquired*/) {};
     GameBoard->OnAcquiredBroomsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
     GameBoard->OnAcquiredAerosolsQuestion = [](TObject*, int32_t& /*Acquired*/) {};

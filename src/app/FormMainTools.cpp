@@ -237,7 +237,7 @@ void TFormMain::ToolArrived(int32_t ToolIdx) {
     PlaySoundEffect("ToolAcquired");
     TToolInHand& Tool = *ToolsInOrder()[ToolIdx - 1];
     if (Tool.Count() < TToolInHand::MaxCount) Tool.SetCount(Tool.Count() + 1);
-    // Still to come here: the fairy may comment on the new tool (the fairy assistant).
+    // Still to come here: the tutorial's tip on the new tool.
     // The tutorial's events 8, 9 and 10: the key's, the broom's and the aerosol's arrival.
     constexpr int32_t ArrivalEvents[] = {8, 9, 10};
     if (FairyIsFree()) TutorialEvent(CurrentIsland, CurrentLevel, ArrivalEvents[ToolIdx - 1]);

@@ -111,7 +111,7 @@ void TGameBoard::UpdateUniColor() {
 
 // Step 2, the worms' eating and the eaten fruits' wait for the fairy, is in GameBoardEnemiesClass.cpp.
 
-// Step 3, the fruit blaster's wave, is in GameBoardSpecialsClass.cpp.
+// Step 3, the fruit blaster's wave, is in GameBoardPickupsClass.cpp.
 
 void TGameBoard::UpdateShakeDecay() {
     FShakeDecayTimer += FrameStep;

@@ -235,7 +235,7 @@ public:
     // A match (or a locker opening) happened: the no-match timer starts again.
     void ResetNoMatchTimer();
     // The uni fruit, hammer or fruit blaster at P was clicked while selected
-    // (GameBoardSpecialsClass.cpp).
+    // (GameBoardPickupsClass.cpp).
     void ActivateObject(TPoint P);
     // A move asked for as a player makes it, for bots and tests: any selection is
     // dropped, then A and B are clicked. True when their swap was asked for.
@@ -267,7 +267,7 @@ public:
     // The flower found last (1 to 6): the one an opened flower tile shows.
     int32_t ChosenFlowerIdx() const { return FChosenFlowerIdx; }
 
-    // --- Special objects (GameBoardSpecialsClass.cpp) --------------------
+    // --- Special objects (GameBoardPickupsClass.cpp) --------------------
     // What the uni fruit, the hammer, the fruit bomb and the fruit blaster do
     // to the board; their effect objects show it and hand the outcome back.
 

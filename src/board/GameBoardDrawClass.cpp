@@ -87,7 +87,7 @@ void TGameBoard::DrawContents() {
     FWormAnim.Advance();
 }
 
-// Step 12, the uni fruits just freed from their bubbles, is in GameBoardSpecialsClass.cpp.
+// Step 12, the uni fruits just freed from their bubbles, is in GameBoardPickupsClass.cpp.
 
 void TGameBoard::DrawWebs() {
     // Webs hang still over a shaking tile.

@@ -5,7 +5,7 @@
 // board that takes every fruit of its colour. The board only changes its tiles
 // and raises requests; the effects show what happens.
 #include "BoardSetupClass.h"
-#include "BoardSpecialsClass.h"
+#include "BoardPickupsClass.h"
 #include "GameBoardClass.h"
 #include "GeneralRoutinesClass.h"
 #include "OmegaImageListClass.h"

@@ -1,4 +1,4 @@
-#include "BoardSpecialsClass.h"
+#include "BoardPickupsClass.h"
 
 #include "BoardSetupClass.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BoardSetupClass.h"
-#include "BoardSpecialsClass.h"
+#include "BoardPickupsClass.h"
 #include "FallingFruitsClass.h"
 #include "GameBoardClass.h"
 #include "RandomClass.h"
