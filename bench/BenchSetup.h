@@ -1,7 +1,10 @@
 // What every benchmark that starts the main form does first.
 #pragma once
 
+#include <SDL.h>
+
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -32,4 +35,19 @@ private:
 inline void UseOffscreenDevices() {
     if (!std::getenv("SDL_VIDEODRIVER")) setenv("SDL_VIDEODRIVER", "offscreen", 1);
     if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+// CPU time the whole process has used, in seconds.
+inline double ProcessCpuSeconds() {
+    timespec Now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &Now);
+    return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) / 1e9;
+}
+
+// An SDL timer callback that ends the game's loop, for a benchmark that runs it for a while.
+inline Uint32 PushQuit(Uint32, void*) {
+    SDL_Event Event{};
+    Event.type = SDL_QUIT;
+    SDL_PushEvent(&Event);
+    return 0;
 }

@@ -15,18 +15,6 @@
 #include "TestDriverClass.h"
 
 namespace {
-double ProcessCpuSeconds() {
-    timespec Now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &Now);
-    return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) / 1e9;
-}
-
-Uint32 PushQuit(Uint32, void*) {
-    SDL_Event Event{};
-    Event.type = SDL_QUIT;
-    SDL_PushEvent(&Event);
-    return 0;
-}
 
 enum class TIdleScene { Splash, Menu, Map };
 

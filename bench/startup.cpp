@@ -33,18 +33,6 @@ double Seconds(std::chrono::steady_clock::time_point From) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - From).count();
 }
 
-double ProcessCpuSeconds() {
-    timespec Now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &Now);
-    return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) / 1e9;
-}
-
-Uint32 PushQuit(Uint32, void*) {
-    SDL_Event Event{};
-    Event.type = SDL_QUIT;
-    SDL_PushEvent(&Event);
-    return 0;
-}
 }  // namespace
 
 int main(int Argc, char** Argv) {
