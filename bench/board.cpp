@@ -12,14 +12,6 @@
 #include "GameBoardClass.h"
 #include "RoundLevelClass.h"
 
-namespace {
-double ProcessCpuSeconds() {
-    timespec Now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &Now);
-    return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) / 1e9;
-}
-}  // namespace
-
 int main(int Argc, char** Argv) {
     const std::string GameFolder = Argc > 1 ? Argv[1] : QUELLOW_GAME_DIR;
     const int Frames = Argc > 2 ? std::atoi(Argv[2]) : 300;
