@@ -22,6 +22,7 @@
 #include "FallingFruitsClass.h"
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
+#include "FormMainMonstersParts.h"
 #include "FormMainRoundParts.h"
 #include "FormMainPickupsParts.h"
 #include "FormMainToolsParts.h"
@@ -245,6 +246,8 @@ public:
     TRoundSpecials Specials;
     // The tools on the left panel's wall and the tools flying to it (FormMainTools.cpp).
     TRoundTools Tools;
+    // The boss monsters with their aura, energy and stars (FormMainMonsters.cpp).
+    TRoundMonsters Monsters;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -542,6 +545,13 @@ private:
     bool FairyMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void FairyOrderShuffle();
     // The island's monster (FormMainMonsters.cpp).
+    void CreateMonsters();
+    bool MonsterInRound() const;
+    void MonsterHitCheck(TPoint FruitPos, bool& Hitting, bool& Absorbing);
+    void SprayMonster(const TRect& SprayRect);
+    void SinkKnockedOutMonster();
+    void MonsterAuraPeak();
+    void MonsterGrounded();
     void ResetMonstersForRound();
     void PrepareMonsterForLevel();
     void FrameMonsters();
@@ -673,6 +683,8 @@ private:
     void ShuffleButtonFull();
     void FrameScreenDust();
     void FrameConfetti();
+    // A knocked-out monster has landed: confetti fireworks rise from a lower corner.
+    void StartConfettiFireworks(TPoint From);
     void StartMedalShine(TMedalKind Medal);
     void StopMedalShine();
     void FrameMedalShine();

@@ -23,6 +23,7 @@ void TFormMain::FrameShuffleShine() {}
 void TFormMain::ShuffleButtonFull() {}
 void TFormMain::FrameScreenDust() {}
 void TFormMain::FrameConfetti() {}
+void TFormMain::StartConfettiFireworks(TPoint /*From*/) {}
 void TFormMain::StartMedalShine(TMedalKind /*Medal*/) {}
 void TFormMain::StopMedalShine() {}
 void TFormMain::FrameMedalShine() {}

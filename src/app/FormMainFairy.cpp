@@ -61,7 +61,8 @@ void TFormMain::FairyMagicPerformed(TPoint WandPos, TFairyMagicPurpose Purpose, 
 // The monster levels of islands 1 to 4 and the bonus stage are played without her.
 bool TFormMain::FairyBelongsInRound() const {
     if (Round.Objective == goBonusStage) return false;
-    return !(Round.Objective == goBeatMonster && CurrentIsland >= 1 && CurrentIsland <= 4);
+    // Knocked out, the monster of islands 2 to 4 lets her come back.
+    return !(Round.Objective == goBeatMonster && CurrentIsland >= 1 && CurrentIsland <= 4) || Monsters.FairyFreed;
 }
 
 void TFormMain::ResetFairyForRound() { Fairy->ResetState(); }

@@ -58,7 +58,9 @@ void TFormMain::WireFallingEffects() {
     };
     // The round counts a landed fruit (OnGroundHit, wired with the round).
     // The island's monster may be hit or swallow the fruit on its way down.
-    FallingFruits->OnMonsterHitCheck = [](TObject*, TPoint, bool& /*Hitting*/, bool& /*Absorbing*/) {};
+    FallingFruits->OnMonsterHitCheck = [this](TObject*, TPoint FruitPos, bool& Hitting, bool& Absorbing) {
+        MonsterHitCheck(FruitPos, Hitting, Absorbing);
+    };
     // A puff of dust where a fruit bounces.
     FallingFruits->OnDustEffectRequest = [](TObject*, int32_t, int32_t) {};
 
@@ -78,7 +80,7 @@ void TFormMain::WireFallingEffects() {
 
     // The round's result follows the lockers-away ending (OnFinished, wired with the round);
     // a knocked-out monster sinks as the lockers spread.
-    LockersAwayEffect->OnAboutSpreading = [](TObject*) {};
+    LockersAwayEffect->OnAboutSpreading = [this](TObject*) { SinkKnockedOutMonster(); };
 
     // What refill and the locker check ask or report, for the parts that answer later:
     // the player's tools, torn webs. The new specials and the flower row are answered

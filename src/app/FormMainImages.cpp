@@ -36,7 +36,7 @@ std::string TFormMain::CategoryFolder(TImageCategory Category, int32_t SceneNumb
         case icStoryScene: return StoryImagesFolder + "Scene" + std::to_string(SceneNumber) + "/";
         case icTrophy: return TrophyImagesFolder;
         case icMirelIsland: return MirelIslandImagesFolder;
-        case icMonster: return BirdImagesFolder;
+        case icMonster: return MonsterImagesFolder(MonsterOfIsland(CurrentIsland));
         case icMenu: return MenuImagesFolder;
         case icBonusStage: return BonusStageImagesFolder;
     }

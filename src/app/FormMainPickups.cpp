@@ -65,7 +65,10 @@ void TFormMain::WireSpecialObjects() {
         // Still to come here: worms and spiders are told the board's statuses.
     };
     // The island's monster may be hit or swallow a smashed tile on its way down.
-    Specials.HammeredObjects->OnMonsterHitCheck = [](TObject*, TPoint, bool& /*Hitting*/, bool& /*Absorbing*/) {};
+    Specials.HammeredObjects->OnMonsterHitCheck = [this](TObject*, TPoint FruitPos, bool& Hitting,
+                                                         bool& Absorbing) {
+        MonsterHitCheck(FruitPos, Hitting, Absorbing);
+    };
 
     // Bombs: the burst over the tile; the blown fruits fly off as FormMainFalling.cpp has it.
     Board.OnExplossionEffectRequest = [this](TObject*, TPoint P) {

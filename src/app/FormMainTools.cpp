@@ -78,7 +78,7 @@ void TFormMain::WireTools() {
         // Still to come here: the spiders in the spray are hit (spiders and webs).
         // Still to come here: the crawling worms in the spray are hit (fruit worms).
         GameBoard->SprayWorms(ASprayRect);
-        // Still to come here: in a beat-the-monster level the island's monster is sprayed (SprayAt, boss monsters).
+        SprayMonster(ASprayRect);
     };
     Aerosol.OnEnemiesExistQuestion = [this](TObject*, bool& EnemiesExist) {
         EnemiesExist = GameBoard->EatingCount() > 0;

@@ -21,8 +21,9 @@ int32_t TStarsEffect::ActiveStars() const {
     return Count;
 }
 
-void TStarsEffect::Burst(TPoint P) {
-    const TPoint Cell = EffectCellCorner(Left, Top, P.X, P.Y);
+void TStarsEffect::Burst(TPoint P) { BurstAtPoint(EffectCellCorner(Left, Top, P.X, P.Y)); }
+
+void TStarsEffect::BurstAtPoint(TPoint Cell) {
     TStar* Stars = &FStars[FNextBurst * StarsPerBurst];
     FNextBurst = (FNextBurst + 1) % BurstCount;
     for (int32_t I = 0; I < StarsPerBurst; ++I) {

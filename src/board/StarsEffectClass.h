@@ -22,6 +22,8 @@ public:
 
     // Four stars rise from tile P; the oldest burst makes room when all are in use.
     void Burst(TPoint P);
+    // The same burst from a screen point, as from a tile corner there (a fruit hitting the monster).
+    void BurstAtPoint(TPoint ScreenPoint);
     void Clear();
     void UpdateAndDraw();
     int32_t ActiveStars() const;

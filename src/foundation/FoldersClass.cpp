@@ -123,3 +123,14 @@ std::string FindDocumentsFolder() {
     }
     return Home.empty() ? std::string() : WithoutTrailingSlash(Home);
 }
+
+const std::string& MonsterImagesFolder(TMonsterKind Kind) {
+    switch (Kind) {
+        case mkLizard: return LizardImagesFolder;
+        case mkKong: return KongImagesFolder;
+        case mkFish: return FishImagesFolder;
+        case mkLion: return LionImagesFolder;
+        case mkBird: break;
+    }
+    return BirdImagesFolder;
+}

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "GameTypesClass.h"
+
 extern std::string AppFolder;
 extern std::string LevelsFolder;
 extern std::string TextsFolder;
@@ -25,6 +27,9 @@ extern std::string SoundsFolder;
 extern std::string MusicFolder;
 extern std::string UserDataFolder;  // no trailing "/"
 extern std::string SaveFolder;      // UserDataFolder + "/Quellow/"
+
+// The images folder of a kind of boss monster.
+const std::string& MonsterImagesFolder(TMonsterKind Kind);
 
 // Sets AppFolder (a trailing "/" is added when missing) and every data folder under it.
 void SetAppFolder(const std::string& Folder);
