@@ -27,6 +27,9 @@ void TMonsterAura::StartAura() {
     FBubbleSize = MinBubbleSizeRatio;
     FBubbleAlpha = MinBubbleAlpha;
     FBubbleAngle = 0.0;
+    // The sparks find their places about the new bubble on its first frame,
+    // not where the last aura left them.
+    for (TAuraSpark& Spark : FSparks) Spark.Step = SparkSteps - 1;
 }
 
 void TMonsterAura::StopAura() {

@@ -55,7 +55,8 @@ public:
     // AuraPeakDelayTime after the peak, once per start.
     TNotifyEvent OnAuraPeakWithDelay;
 
-    // The bubble starts growing from its smallest size and faintest alpha.
+    // The bubble starts growing from its smallest size and faintest alpha;
+    // the sparks are placed about it afresh on its first frame.
     void StartAura();
     // The bubble fades away (an aura that is off stays off).
     void StopAura();

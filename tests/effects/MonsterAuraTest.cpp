@@ -200,6 +200,17 @@ TEST(MonsterAura, SparksStepThroughTheirFivePatternsAndArePlacedAnewAboutTheBubb
         }
     }
     EXPECT_EQ(Placements, 10 * TMonsterAura::SparkCount);
+
+    // The next absorbing phase, the monster elsewhere: its sparks start about the new bubble.
+    Rig.Step(4);
+    Rig.Aura.Left = 700;
+    Rig.Aura.StartAura();
+    Rig.Step();
+    for (int S = 0; S < TMonsterAura::SparkCount; ++S) {
+        EXPECT_EQ(Rig.Aura.Spark(S).Pattern(), 0);
+        EXPECT_GE(Rig.Aura.Spark(S).X, 700 - 50);
+        EXPECT_LE(Rig.Aura.Spark(S).X, 700 - 50 + 190);
+    }
 }
 
 TEST(MonsterAura, SparksLightUpWithTheBubbleDieDownAsItFadesAndUseOnlyTheCosmeticStream) {
