@@ -138,7 +138,7 @@ protected:
     // A frame drawn only when there is something to draw with (headless runs skip the
     // screen), and read back only when asked.
     template <typename F>
-    TPicture Frame_(F&& Draws, bool Drawn, bool ReadBack) {
+    TPicture MaybeFrame(F&& Draws, bool Drawn, bool ReadBack) {
         if (Drawn && ReadBack) return Frame(Draws);
         if (Drawn) Screen->BeginFrame();
         Draws();
@@ -180,7 +180,7 @@ TEST_F(MonsterPixels, EachViewCoversTheGroundItsPartsWereLaidOutFor) {
                 // Reading back is slow: every second frame is enough for the bob and the twitch;
                 // the absorbing shake turns back every frame.
                 const TPicture Shot =
-                    Frame_([&] { Monster->UpdateAndDraw(); }, true, I % Every == 0 || Frames == 1);
+                    MaybeFrame([&] { Monster->UpdateAndDraw(); }, true, I % Every == 0 || Frames == 1);
                 if (!InView() || Shot.Empty()) continue;
                 --Frames;
                 TPoint Origin = Monster->RoundedPos();
@@ -259,7 +259,7 @@ TEST_F(MonsterPixels, HiddenItDrawsNothingAndWithoutItsImagesItDrawsOnlyItsBarAn
                 if (Frame == 250) Monster->SetAbsorbAttempts(false);
                 if (Frame % 50 == 49 || Frame > 330) Monster->Hit(0, 0, 1);
                 // Reading a frame back is slow: every tenth is looked at.
-                const TPicture Shot = Frame_([&] { Monster->UpdateAndDraw(); }, List != nullptr, Frame % 10 == 0);
+                const TPicture Shot = MaybeFrame([&] { Monster->UpdateAndDraw(); }, List != nullptr, Frame % 10 == 0);
                 Trace.X.push_back(Monster->X());
                 Trace.Y.push_back(Monster->Y());
                 Trace.State.push_back(Monster->ViewState() * 10 + Monster->AttemptPhase());
