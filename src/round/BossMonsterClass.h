@@ -162,6 +162,8 @@ public:
     TPoint RoundedPos() const { return FRounded; }
     float Tilt() const { return FTilt; }
     int32_t Jolt() const { return FJolt; }
+    // The bobbing value (-8..0) the last frame drew with.
+    float Bobbing() const { return FBob.Value; }
     bool AbsorbAttemptsAllowed() const { return FAttemptsAllowed; }
     int32_t NextAttemptTime() const { return FNextAttemptTime; }
     int32_t TimeSinceAttempt() const { return FSinceAttempt; }

@@ -3,6 +3,7 @@
 //   quellow-dev capture [--frames N] [--click X,Y@F]... [--text STR@F]... [--key NAME@F]...
 //                       [--level I-L | --map] [--out FILE.png] [--data DIR] [--user DIR] [--show]
 //   quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]
+//   quellow-dev monsters [--out DIR] [--only KIND] [--data DIR]
 //
 // capture steps N frames (default 100) from start-up, injecting the scripted input at the
 // given frames, and writes the last frame as a PNG. --data points at a game folder (default:
@@ -20,8 +21,14 @@
 // game shows are printed when the window closes. play --map opens the map instead, as the
 // menu's Play button does, for the --user folder's selected player (a new player with the
 // default name when there is none, or without --user), and the game is played on from there.
+//
+// monsters writes a character sheet of each boss monster (or only of KIND: bird, lizard, kong,
+// fish or lion) into DIR (default: the current folder) as <Kind>.png: the monster driven by its
+// own class through walking left and right at three bobs, facing, absorbing with its aura at the
+// peak and knocked out under its stars, drawn with the game's images.
 #include <SDL.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "MonsterSheetClass.h"
 #include "RandomClass.h"
 #include "TestDriverClass.h"
 
@@ -48,7 +56,8 @@ int Usage() {
                  "usage: quellow-dev capture [--frames N] [--click X,Y@F] [--text STR@F] [--key NAME@F]\n"
                  "                           [--level I-L | --map] [--out FILE.png] [--data DIR] [--user DIR]\n"
                  "                           [--show]\n"
-                 "       quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]\n");
+                 "       quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]\n"
+                 "       quellow-dev monsters [--out DIR] [--only KIND] [--data DIR]\n");
     return 2;
 }
 
@@ -247,10 +256,68 @@ int Play(int Argc, char** Argv) {
     return ExitCode;
 }
 
+int Monsters(int Argc, char** Argv) {
+    TTestDriverSetup Setup;
+    std::string Out = ".";
+    std::vector<TMonsterKind> Kinds = {mkBird, mkLizard, mkKong, mkFish, mkLion};
+    for (int I = 2; I < Argc; ++I) {
+        const std::string Arg = Argv[I];
+        const bool HasValue = I + 1 < Argc;
+        if (Arg == "--out" && HasValue) {
+            Out = Argv[++I];
+        } else if (Arg == "--data" && HasValue) {
+            Setup.AppFolder = Argv[++I];
+        } else if (Arg == "--only" && HasValue) {
+            const std::string Wanted = Argv[++I];
+            std::vector<TMonsterKind> Chosen;
+            for (const TMonsterKind Kind : Kinds) {
+                std::string Name = TMonsterSheet::KindName(Kind);
+                for (char& C : Name) C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
+                if (Name == Wanted) Chosen.push_back(Kind);
+            }
+            if (Chosen.empty()) return Usage();
+            Kinds = Chosen;
+        } else {
+            return Usage();
+        }
+    }
+
+    int ExitCode = 0;
+    {
+        TTestDriver Driver(Setup);
+        if (!Driver.Start()) {
+            std::fprintf(stderr, "quellow-dev: the game did not start\n");
+            for (const auto& Message : Driver.Messages()) std::fprintf(stderr, "  %s\n", Message.c_str());
+            return 1;
+        }
+        TMonsterSheet Sheets(Driver.Form());
+        for (const TMonsterKind Kind : Kinds) {
+            std::vector<std::string> Missing;
+            Sheets.LoadImages(Kind, Missing);
+            for (const std::string& Name : Missing) std::fprintf(stderr, "quellow-dev: no image %s\n", Name.c_str());
+            TPicture Sheet;
+            std::string Error;
+            const std::string Path = Out + "/" + TMonsterSheet::KindName(Kind) + ".png";
+            if (!Sheets.Draw(Kind, Sheet, Error)) {
+                std::fprintf(stderr, "quellow-dev: %s\n", Error.c_str());
+                ExitCode = 1;
+            } else if (!Sheet.SavePng(Path)) {
+                std::fprintf(stderr, "quellow-dev: cannot write %s\n", Path.c_str());
+                ExitCode = 1;
+            } else {
+                std::printf("%s\n", Path.c_str());
+            }
+        }
+    }
+    SDL_Quit();
+    return ExitCode;
+}
+
 }  // namespace
 
 int main(int Argc, char** Argv) {
     if (Argc >= 2 && std::strcmp(Argv[1], "capture") == 0) return Capture(Argc, Argv);
     if (Argc >= 2 && std::strcmp(Argv[1], "play") == 0) return Play(Argc, Argv);
+    if (Argc >= 2 && std::strcmp(Argv[1], "monsters") == 0) return Monsters(Argc, Argv);
     return Usage();
 }
