@@ -88,6 +88,12 @@ int32_t TFallingFruits::FallingCount() const {
     return Count;
 }
 
+int32_t TFallingFruits::SwallowedCount() const {
+    int32_t Count = 0;
+    for (const TSlot& Slot : FSlots) Count += Slot.Phase != fpGone && Slot.Absorbed ? 1 : 0;
+    return Count;
+}
+
 void TFallingFruits::Start(const TBoardData& BoardData, const TSimpleObjectArray& Fruits, int32_t Mode) {
     for (int32_t X = 1; X <= BoardSize; ++X) {
         for (int32_t Y = 1; Y <= BoardSize; ++Y) {

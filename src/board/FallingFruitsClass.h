@@ -52,6 +52,8 @@ public:
     // For the round and the tests: fruits still falling or bouncing.
     int32_t ActiveCount() const;
     int32_t FallingCount() const;
+    // Fruits the monster has swallowed that are still fading out.
+    int32_t SwallowedCount() const;
 
     // Offsets of bounce path Path (1 to 6) from the landing point, by bounce counter 1, 2, ...
     static int32_t BouncePathLength(int32_t Path);

@@ -18,6 +18,9 @@ struct TRoundTrace {
     std::vector<uint64_t> FrameDigests;
     TRoundResult Result;
     TRoundReplay Recorded;
+    // What the round's monster went through (in a beat-the-monster level).
+    bool MonsterAbsorbed = false;
+    int32_t MonsterEnergyLeft = 0;
 };
 
 void Mix(uint64_t& Hash, const void* Data, size_t Size) {
@@ -44,11 +47,18 @@ uint64_t Digest(TFormMain& Form) {
     // The fairy's choices come from the gameplay stream: she flies the same way drawn or not.
     MixValue(Hash, Form.Fairy->RoundedPosition());
     MixValue(Hash, Form.Fairy->State());
+    // The monster's attempts are the gameplay stream's too, and the hits follow the fruits.
+    const TBossMonster& Monster = *Form.Monsters.Current;
+    MixValue(Hash, Monster.Visible);
+    MixValue(Hash, Monster.RoundedPos());
+    MixValue(Hash, Monster.ViewState());
+    MixValue(Hash, Monster.EnergyLeft());
     return Hash;
 }
 
 // Plays the round of Level with Seed: the bot chooses, or Recorded's presses are played back.
-TRoundTrace Play(int32_t Island, int32_t Level, uint64_t Seed, bool Drawn, const TRoundReplay* Recorded = nullptr) {
+TRoundTrace Play(int32_t Island, int32_t Level, uint64_t Seed, bool Drawn, const TRoundReplay* Recorded = nullptr,
+                 const TRoundPlayOptions& Options = {}) {
     TTestDriverSetup Setup;
     Setup.Headless = !Drawn;
     TTestDriver Driver(Setup);
@@ -71,10 +81,12 @@ TRoundTrace Play(int32_t Island, int32_t Level, uint64_t Seed, bool Drawn, const
             Next = Round.SendRecordedInputs(*Recorded, Next);
             Round.StepFrame();
         } else {
-            Round.BotFrame({});
+            Round.BotFrame(Options);
         }
         Trace.FrameDigests.push_back(Digest(Form));
+        Trace.MonsterAbsorbed |= Form.Monsters.Current->IsAbsorbing();
     }
+    Trace.MonsterEnergyLeft = Form.Monsters.Current->EnergyLeft();
     Trace.Result = Round.Result();
     Trace.Recorded = Round.Recorded();
     return Trace;
@@ -117,6 +129,20 @@ TEST(Replay, DrawnAndHeadlessPlayTheSameRound) {
     ASSERT_EQ(Headless.Result.End, reWon);
     const TRoundTrace Drawn = Play(1, 2, 5, true, &Headless.Recorded);
     EXPECT_EQ(FirstDifference(Headless, Drawn), "");
+}
+
+// The bird's round: it walks, absorbs and is hit, the same whether drawn or not.
+// The player takes his time, so the bird is left alone long enough to absorb.
+TEST(Replay, TheBirdsRoundPlaysTheSameDrawnAndHeadless) {
+    TRoundPlayOptions Slow;
+    Slow.MoveDelayFrames = 600;
+    const TRoundTrace Headless = Play(1, 15, 9, false, nullptr, Slow);
+    ASSERT_NE(Headless.Result.End, reStuck);
+    EXPECT_TRUE(Headless.MonsterAbsorbed) << "the round must see an absorb attempt";
+    EXPECT_LT(Headless.MonsterEnergyLeft, 40) << "and hits";
+    const TRoundTrace Drawn = Play(1, 15, 9, true, &Headless.Recorded);
+    EXPECT_EQ(FirstDifference(Headless, Drawn), "");
+    EXPECT_EQ(Drawn.MonsterEnergyLeft, Headless.MonsterEnergyLeft);
 }
 
 TEST(Replay, PressesRecordedOnOneSeedGoAnotherWayOnAnother) {
