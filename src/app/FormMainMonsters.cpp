@@ -114,7 +114,8 @@ void TFormMain::MonsterRoundEnded() { Monsters.Current->SetAbsorbAttempts(false)
 // A falling fruit or smashed tile still in flight: does it touch the monster, and
 // is it swallowed?
 void TFormMain::MonsterHitCheck(TPoint FruitPos, bool& Hitting, bool& Absorbing) {
-    if (Round.Objective != goBeatMonster) return;
+    // A round lost by time is over: a fruit still falling passes the monster by.
+    if (Round.Objective != goBeatMonster || Round.TimeUp) return;
     if (!Monsters.Current->Hit(FruitPos.X, FruitPos.Y, 0)) return;
     Hitting = true;
     Absorbing = Monsters.Current->IsAbsorbing();
@@ -122,7 +123,7 @@ void TFormMain::MonsterHitCheck(TPoint FruitPos, bool& Hitting, bool& Absorbing)
 }
 
 void TFormMain::SprayMonster(const TRect& SprayRect) {
-    if (Round.Objective == goBeatMonster) Monsters.Current->SprayAt(SprayRect);
+    if (Round.Objective == goBeatMonster && !Round.TimeUp) Monsters.Current->SprayAt(SprayRect);
 }
 
 // The cleared board is swept away: the knocked-out monster and its stars sink.
