@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
@@ -429,6 +430,18 @@ TEST(BonusAnimals, ALadybugLeavingTheStageIsFreedOnTheFrameItLeaves) {
     }
     EXPECT_GT(Escapes, 20);
     EXPECT_TRUE(Rig.Hits.empty());
+}
+
+// Headless play uses the default click box, drawn play the art's pattern size:
+// the two must agree, or a seeded stage would play differently drawn.
+TEST(BonusAnimals, TheDefaultClickBoxIsTheLadybugArtsPatternSize) {
+    const char* FromEnv = std::getenv("QUELLOW_TEST_GAME_DIR");
+    const std::string GameDir = FromEnv && *FromEnv ? FromEnv : QUELLOW_GAME_DIR;
+    TPicture Bugs;
+    if (!LoadPicture(GameDir + "/Images/BonusStage/LadyBug.png", Bugs)) GTEST_SKIP() << "no built game data";
+    const TBonusAnimals Animals;
+    EXPECT_EQ(Bugs.Width / 10, Animals.AnimalWidth);
+    EXPECT_EQ(Bugs.Height / 3, Animals.AnimalHeight);
 }
 
 // The ladybugs drawn on the offscreen screen with flat images of the art's sizes.
