@@ -322,6 +322,7 @@ void TFormMain::ConfigureRoundFromLevel() {
     ShowFairyForLevel();
     PlaceTutorialForRound();
     Results.Stats->ProgressingMoneyStep = Results.Stats->MoneyStepForIsland(CurrentIsland);
+    Bonus.Stats->ProgressingMoneyStep = Results.Stats->ProgressingMoneyStep;
     Gauges.ObjectiveInfo->ShowingTime = Start.ObjectiveInfoShowingTime;
     PrepareMonsterForLevel();
     Scoring.MoneyEffect->ScaleFactor = 0.7f;
