@@ -142,6 +142,7 @@ TEST(BonusStageRound, Winning105OffersTheStageOnceAndItPlaysToItsResult) {
     EXPECT_EQ(Form.Bonus.Stats->AnimalsHit(), Form.Bonus.Animals->AnimalsHit());
     EXPECT_EQ(Form.Bonus.Stats->Accuracy(), Form.Bonus.Animals->HitAccuracy());
     EXPECT_EQ(Form.Bonus.Stats->AcquiredMoney(), Form.Bonus.Animals->MoneyWon());
+    EXPECT_EQ(Form.Bonus.Stats->ProgressingMoneyStep, 40) << "island 1's money step";
     EXPECT_GE(Form.Scoring.Money->Value(), MoneyBefore + Form.Bonus.Animals->AnimalsHit() * 4);
     // Saved as the result comes in: the flag of 1-05 is byte 756 + 4.
     const std::string Saved = ReadSave("ANNA");
