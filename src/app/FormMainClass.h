@@ -20,6 +20,7 @@
 #include "FairyClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
+#include "FormMainBonusParts.h"
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainMonstersParts.h"
@@ -248,6 +249,8 @@ public:
     TRoundTools Tools;
     // The boss monsters with their aura, energy and stars (FormMainMonsters.cpp).
     TRoundMonsters Monsters;
+    // The bonus stage's ladybugs, clock, letters, words and figures (FormMainBonus.cpp).
+    TRoundBonus Bonus;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -379,6 +382,7 @@ private:
     void ConfigureRoundFromLevel();
     void PlaceLeftPanelParts(TPoint PanelPos);
     void FrameRoundPanels();
+    void DrawPausedSign();
     void CountLandedFruit(int32_t FruitColorIdx);
     void LockerFrameCleared(TPoint TilePos);
     // Flowers and spiders count through these (their own parts of the game call them).
@@ -560,6 +564,15 @@ private:
     void MonsterRoundBegun();
     void MonsterRoundEnded();
     // The bonus stage (FormMainBonus.cpp).
+    void CreateBonusStage();
+    bool BonusStagePlaying() const;
+    void BonusStageImagesReady();
+    void BonusAnimalHit(TPoint HitPos, TBonusKind Kind, int32_t Amount, char Letter);
+    void BonusResultShowingComplete();
+    void FrameBonusPanel();
+    void MouseMoveBonusStage(int32_t X, int32_t Y);
+    void MouseDownBonusStage(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpBonusStage(int32_t X, int32_t Y);
     void ResetBonusForRound();
     void ApplyPauseToBonus(bool Visible);
     // True when the level offers a bonus stage now: it is started and the round not left.
@@ -675,6 +688,8 @@ private:
     void FrameGlobalShine();
     void StartGlobalShine();
     void FrameBounceDust();
+    // A puff of bounce dust of the given kind at (X, Y).
+    void BounceDustAt(int32_t X, int32_t Y, int32_t Kind);
     void FrameFlowerButterflies();
     void FrameGardenButterflies();
     void FrameTubeBubbles();

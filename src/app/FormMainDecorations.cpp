@@ -14,6 +14,7 @@ void TFormMain::FrameGlobalShine() {}
 // The start signal has waved: the board's shine begins its sweeps.
 void TFormMain::StartGlobalShine() {}
 void TFormMain::FrameBounceDust() {}
+void TFormMain::BounceDustAt(int32_t /*X*/, int32_t /*Y*/, int32_t /*Kind*/) {}
 void TFormMain::FrameFlowerButterflies() {}
 void TFormMain::FrameGardenButterflies() {}
 void TFormMain::FrameTubeBubbles() {}

@@ -48,6 +48,8 @@ void TFormMain::CreateRoundObjects() {
     PlayerProgress = std::make_unique<TPlayerProgress>();
     WireRoundEvents();
     CreateTools();
+    // After the round's own progress handlers, which the stage's played flags join.
+    CreateBonusStage();
 }
 
 // Every event the board raises reaches a handler here; the effects that answer
@@ -293,6 +295,7 @@ void TFormMain::ConfigureRoundFromLevel() {
     Gauges.ProgressTube->Visible = Round.Objective == goTargetFruits;
     Gauges.FruitGather->Visible = Round.Objective == goCollectFruits || Round.Objective == goSpiderHunt;
     ApplyLevelToBoard(Start, *GameBoard);
+    Bonus.Animals->MaxToolKind = Start.Tools.MaxToolKind;
     ConfigureSpecialsForLevel();
     ConfigureToolsForLevel();
     Scoring.Combos->MoneyPerFruitCombo = Start.MoneyPerCombo;
@@ -319,6 +322,7 @@ void TFormMain::ConfigureRoundFromLevel() {
     ShowFairyForLevel();
     PlaceTutorialForRound();
     Results.Stats->ProgressingMoneyStep = Results.Stats->MoneyStepForIsland(CurrentIsland);
+    Bonus.Stats->ProgressingMoneyStep = Results.Stats->ProgressingMoneyStep;
     Gauges.ObjectiveInfo->ShowingTime = Start.ObjectiveInfoShowingTime;
     PrepareMonsterForLevel();
     Scoring.MoneyEffect->ScaleFactor = 0.7f;
@@ -387,16 +391,20 @@ void TFormMain::FrameMainGame() {
     FrameRoundPanels();
     FrameDecorationsFront();
     FrameToolsInHand();
-    if (Round.Paused) {
-        Panels.PausedPulse->Update();
-        if (TImageListItem* Sign = OmegaImageList1.Find("Paused")) {
-            const int32_t Alpha = std::min(Panels.PausedPulse->RoundedValue(), 255);
-            Sign->DrawEx(PausedSignPos.X, PausedSignPos.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, Alpha, 0, 0);
-        }
-    }
+    DrawPausedSign();
     FrameTutorial();
     FrameScreenDust();
     if (Scene() != gsNewTrophy) FrameConfetti();
+}
+
+// The pulsing "Paused" sign over a paused round or bonus stage.
+void TFormMain::DrawPausedSign() {
+    if (!Round.Paused) return;
+    Panels.PausedPulse->Update();
+    if (TImageListItem* Sign = OmegaImageList1.Find("Paused")) {
+        const int32_t Alpha = std::min(Panels.PausedPulse->RoundedValue(), 255);
+        Sign->DrawEx(PausedSignPos.X, PausedSignPos.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, Alpha, 0, 0);
+    }
 }
 
 // The left panel and everything it carries, then the money panel.

@@ -160,6 +160,8 @@ void TFormMain::RoundCommentFinished(TGameCommentType CommentType) {
 bool TFormMain::PausingAllowed() const {
     const TGameSceneValues Current = Scene();
     if (Current == gsMainGame || Current == gsObjectiveInfo) return !Round.RoundOver && !Round.TimeUp;
+    // The bonus stage pauses only while its ladybugs can be clicked.
+    if (Current == gsBonusStage) return BonusStagePlaying() && !Bonus.Clock->TimeIsUp();
     return false;
 }
 
@@ -175,6 +177,7 @@ void TFormMain::SpacePressed() {
 void TFormMain::SetClockPause(TRoundPauseReason Reason, bool On) {
     Round.Clocks.Set(Reason, On);
     Gauges.TubeTimer->Paused = Round.Clocks.Any();
+    if (BonusStagePlaying()) Bonus.Clock->SetClockPaused(Round.Clocks.Any());
 }
 
 // A paused round shows only its background, its panels and the "Paused" sign.
@@ -264,6 +267,10 @@ void TFormMain::LockersAwayFinished() {
 }
 
 void TFormMain::StageResultShowingComplete() {
+    if (Round.Objective == goBonusStage) {
+        BonusResultShowingComplete();
+        return;
+    }
     PlaySoundEffect(Results.Medal->MedalKind() == mdGold ? "NotifyHigh" : "NotifyLow");
     const bool IslandOneMonster = CurrentIsland == 1 && Round.Objective == goBeatMonster;
     if (!IslandOneMonster) Scoring.TaviScoring->Start();

@@ -80,6 +80,7 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
         case gsMap: MapEntryActions(); break;
         case gsBonusStage:
             if (!ImageGroupLoaded(icBonusStage)) LoadAllPngs(icBonusStage);
+            BonusStageImagesReady();
             break;
         case gsTrophies:
             if (!OmegaImageList1.Find("Help0")) LoadImageFile(icMain, "Help0.jpg", 0, true, true);
@@ -143,6 +144,7 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseMove(X, Y); break;
         case gsMainGame: MouseMoveMainGame(X, Y); break;
+        case gsBonusStage: MouseMoveBonusStage(X, Y); break;
         case gsObjectiveInfo: Panels.MenuButton->MouseMove(X, Y); break;
         case gsInGameMenu: MouseMoveInGameMenu(X, Y); break;
         case gsStageResult: MouseMoveStageResult(X, Y); break;
@@ -160,6 +162,7 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsSplash: MouseDownSplash(); break;
         case gsConfirmWindow: ConfirmWindow->MouseDown(X, Y, Button); break;
         case gsMainGame: MouseDownMainGame(Button, X, Y); break;
+        case gsBonusStage: MouseDownBonusStage(Button, X, Y); break;
         case gsObjectiveInfo: MouseDownObjectiveInfo(Button, X, Y); break;
         case gsInGameMenu: MouseDownInGameMenu(Button, X, Y); break;
         case gsStageResult: MouseDownStageResult(Button, X, Y); break;
@@ -175,6 +178,7 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
     switch (Scene) {
         case gsConfirmWindow: ConfirmWindow->MouseUp(X, Y); break;
         case gsMainGame: MouseUpMainGame(X, Y); break;
+        case gsBonusStage: MouseUpBonusStage(X, Y); break;
         case gsObjectiveInfo: Panels.MenuButton->MouseUp(X, Y); break;
         case gsInGameMenu: MouseUpInGameMenu(X, Y); break;
         case gsStageResult: MouseUpStageResult(X, Y); break;
@@ -189,7 +193,6 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
 // --- Scenes built from later objects: what exists is drawn, nothing stands in ----
 
 void TFormMain::FrameStory() {}
-void TFormMain::FrameBonusStage() {}
 
 void TFormMain::FrameTrophies() {
     if (TImageListItem* Background = OmegaImageList1.Find("Help0")) Background->Draw(0, 0, 0);
