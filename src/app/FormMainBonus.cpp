@@ -113,7 +113,6 @@ bool TFormMain::OfferBonusStage() {
     Bonus.Animals->UseLadybugStage();
     Bonus.Animals->UseIslandValues(CurrentIsland);
     Bonus.Animals->MaxToolKind = RoundLevel.Start.Tools.MaxToolKind;
-    Scoring.MoneyEffect->ScaleFactor = 1.0f;
 
     Gauges.ObjectiveLogo->ObjectiveKind = goBonusStage;
     Panels.LeftPanel->Show();

@@ -81,6 +81,8 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
         case gsBonusStage:
             if (!ImageGroupLoaded(icBonusStage)) LoadAllPngs(icBonusStage);
             BonusStageImagesReady();
+            Panels.MoneyPanel->Show();
+            Scoring.MoneyEffect->ScaleFactor = 1.0f;
             break;
         case gsTrophies:
             if (!OmegaImageList1.Find("Help0")) LoadImageFile(icMain, "Help0.jpg", 0, true, true);

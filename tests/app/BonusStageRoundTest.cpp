@@ -109,6 +109,7 @@ TEST(BonusStageRound, Winning105OffersTheStageOnceAndItPlaysToItsResult) {
     ASSERT_TRUE(Settled(Driver, gsBonusStage));
     EXPECT_EQ(Form.Bonus.Manager->Scene, bsPlaying);
     EXPECT_TRUE(Form.Bonus.Animals->Spawning());
+    EXPECT_FLOAT_EQ(Form.Scoring.MoneyEffect->ScaleFactor, 1.0f) << "the stage's floating money is full size";
     const int MoneyBefore = Form.Scoring.Money->Value();
 
     // A few ladybugs are clicked.
