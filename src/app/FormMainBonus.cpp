@@ -217,34 +217,18 @@ void TFormMain::FrameBonusStage() {
     Bonus.Animals->UpdateAndDraw();
     Bonus.Shine->UpdateAndDraw();
     Comments.Round().UpdateAndDraw();
-    FrameBonusPanel();
+    // The tools hang on the panel's wall with their counts but cannot be taken in the stage.
+    FrameLeftPanel(false);
     Scoring.MoneyEffect->UpdateAndDraw();
     Bonus.Words->UpdateAndDraw();
     Bonus.FlyingLetters->UpdateAndDraw();
     Bonus.Letters->DrawLetters();
     for (auto& Flying : Tools.Flying) Flying->UpdateAndDraw();
     Bonus.Clock->UpdateAndDraw();
-    const TPoint MoneyPos = Panels.MoneyPanel->CurrentPos();
-    if (TImageListItem* Panel = OmegaImageList1.Find("MoneyPanel")) Panel->Draw(MoneyPos.X, MoneyPos.Y, 0);
-    Scoring.Money->Left = MoneyPos.X + 42;
-    Scoring.Money->Top = MoneyPos.Y + 27;
-    Scoring.Money->UpdateAndDraw();
+    DrawMoneyPanel();
     Scoring.FlowingMoneyIcon->UpdateAndDraw();
     DrawPausedSign();
     FrameScreenDust();
-}
-
-// The left panel as in a round, without the shuffle button: the tools hang on
-// its wall with their counts but cannot be taken in the stage.
-void TFormMain::FrameBonusPanel() {
-    Panels.LeftPanel->Update();
-    Panels.LeftPanel->Draw();
-    Gauges.IslandDigit->Draw();
-    Gauges.LevelDigit->Draw();
-    Gauges.ObjectiveLogo->Draw();
-    FrameToolIcons();
-    Scoring.Score->UpdateAndDraw();
-    Panels.MenuButton->Draw();
 }
 
 void TFormMain::MouseMoveBonusStage(int32_t X, int32_t Y) { Panels.MenuButton->MouseMove(X, Y); }

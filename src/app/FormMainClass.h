@@ -382,6 +382,7 @@ private:
     void ConfigureRoundFromLevel();
     void PlaceLeftPanelParts(TPoint PanelPos);
     void FrameRoundPanels();
+    void FrameLeftPanel(bool WithShuffleButton);
     void DrawPausedSign();
     void CountLandedFruit(int32_t FruitColorIdx);
     void LockerFrameCleared(TPoint TilePos);
@@ -569,7 +570,6 @@ private:
     void BonusStageImagesReady();
     void BonusAnimalHit(TPoint HitPos, TBonusKind Kind, int32_t Amount, char Letter);
     void BonusResultShowingComplete();
-    void FrameBonusPanel();
     void MouseMoveBonusStage(int32_t X, int32_t Y);
     void MouseDownBonusStage(TMouseButton Button, int32_t X, int32_t Y);
     void MouseUpBonusStage(int32_t X, int32_t Y);

@@ -409,24 +409,27 @@ void TFormMain::DrawPausedSign() {
 
 // The left panel and everything it carries, then the money panel.
 void TFormMain::FrameRoundPanels() {
+    FrameLeftPanel(true);
+    DrawMoneyPanel();
+}
+
+// The left panel with its digits, objective logo, tools, score and menu button;
+// the bonus stage shows it without the shuffle button.
+void TFormMain::FrameLeftPanel(bool WithShuffleButton) {
     Panels.LeftPanel->Update();
     Panels.LeftPanel->Draw();
     Gauges.IslandDigit->Draw();
     Gauges.LevelDigit->Draw();
     Gauges.ObjectiveLogo->Draw();
     FrameToolIcons();
-    Panels.ShuffleButton->UpdateAndDraw();
-    FrameShuffleBubbles();
-    Panels.ShuffleButton->DrawEdgeCover();
-    FrameShuffleShine();
+    if (WithShuffleButton) {
+        Panels.ShuffleButton->UpdateAndDraw();
+        FrameShuffleBubbles();
+        Panels.ShuffleButton->DrawEdgeCover();
+        FrameShuffleShine();
+    }
     Scoring.Score->UpdateAndDraw();
     Panels.MenuButton->Draw();
-
-    const TPoint MoneyPos = Panels.MoneyPanel->CurrentPos();
-    if (TImageListItem* Panel = OmegaImageList1.Find("MoneyPanel")) Panel->Draw(MoneyPos.X, MoneyPos.Y, 0);
-    Scoring.Money->Left = MoneyPos.X + 42;
-    Scoring.Money->Top = MoneyPos.Y + 27;
-    Scoring.Money->UpdateAndDraw();
 }
 
 // --- Input -----------------------------------------------------------------------

@@ -1,7 +1,5 @@
 #include "BirdBossClass.h"
 
-#include <iterator>
-
 namespace {
 // Side view facing left and right (the shadow first); angles are for facing left.
 constexpr TBossSidePart SideParts[] = {
@@ -30,26 +28,22 @@ constexpr TBossFrontPart FrontParts[] = {
     {"BirdFaceKO_Front", 42, 24, 0.5f, 1.172f, {0.0f, 0.0f, 0.5f, 0.0f, 2.0f, 0.0f}, 10, 10, 14.0f, siKnockedOut},
 };
 
-constexpr TBossFamily BirdFamily = [] {
-    TBossFamily F;
-    F.Kind = mkBird;
-    F.FrontHit = {3, 257, 30};
-    F.WalkLeftHit = {-2, 229, 26};
-    F.WalkRightHit = {26, 262, 26};
-    F.FrontSpray = {57, 208, 0, 135};
-    F.WalkLeftSpray = {0, 182, 0, 134};
-    F.WalkRightSpray = {85, 259, 0, 134};
-    F.EnergyBar = {30, 140};
-    F.AuraAnchor = {72, 15};
-    F.KOStarsAnchor = {138, -25};
-    F.FairyAfterKnockOut = false;
-    F.HasSwing = false;
-    F.SideParts = SideParts;
-    F.SidePartCount = std::size(SideParts);
-    F.FrontParts = FrontParts;
-    F.FrontPartCount = std::size(FrontParts);
-    return F;
-}();
+constexpr TBossFamily BirdFamily{
+    .Kind = mkBird,
+    .FrontHit = {3, 257, 30},
+    .WalkLeftHit = {-2, 229, 26},
+    .WalkRightHit = {26, 262, 26},
+    .FrontSpray = {57, 208, 0, 135},
+    .WalkLeftSpray = {0, 182, 0, 134},
+    .WalkRightSpray = {85, 259, 0, 134},
+    .EnergyBar = {30, 140},
+    .AuraAnchor = {72, 15},
+    .KOStarsAnchor = {138, -25},
+    .FairyAfterKnockOut = false,
+    .HasSwing = false,
+    .SideParts = SideParts,
+    .FrontParts = FrontParts,
+};
 }  // namespace
 
 TBirdBoss::TBirdBoss() : TBossMonster(BirdFamily) {

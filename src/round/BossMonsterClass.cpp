@@ -269,8 +269,7 @@ void TBossMonster::DrawSide(int32_t AtX, int32_t AtY) {
     if (!OmgImgList) return;
     const bool Right = FDirection == bdRight;
     TOmegaScreen* Screen = OmgImgList->OmegaScreen;
-    for (size_t I = 0; I < FFamily.SidePartCount; ++I) {
-        const TBossSidePart& Part = FFamily.SideParts[I];
+    for (const TBossSidePart& Part : FFamily.SideParts) {
         const int32_t X = AtX + (Right ? Part.RightX : Part.LeftX);
         const int32_t Y = AtY + (Right ? Part.RightY : Part.LeftY) + Round(Part.YBob * FBob.Value);
         if (IsShadow(Part.Image)) {
@@ -293,8 +292,7 @@ void TBossMonster::DrawFront(int32_t AtX, int32_t AtY) {
     const uint8_t View = Knocked ? siKnockedOut : (FViewState == bvAbsorbing ? siAbsorbing : siFacing);
     const float Drift = static_cast<float>(FKOFrames) / KODriftFrames;
     TOmegaScreen* Screen = OmgImgList->OmegaScreen;
-    for (size_t I = 0; I < FFamily.FrontPartCount; ++I) {
-        const TBossFrontPart& Part = FFamily.FrontParts[I];
+    for (const TBossFrontPart& Part : FFamily.FrontParts) {
         if ((Part.Shown & View) == 0) continue;
         if (IsShadow(Part.Image)) {
             DrawShadow(AtX + Part.X, AtY + Part.Y);

@@ -7,8 +7,8 @@
 // Everything but the drawing runs the same headless.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "GameTypesClass.h"
 #include "ValueUpDownClass.h"
@@ -83,10 +83,8 @@ struct TBossFamily {
     TPoint EnergyTarget{180, -10};
     bool FairyAfterKnockOut = true;
     bool HasSwing = false;  // the kind's extra limb oscillator swings in the front view
-    const TBossSidePart* SideParts = nullptr;
-    size_t SidePartCount = 0;
-    const TBossFrontPart* FrontParts = nullptr;
-    size_t FrontPartCount = 0;
+    std::span<const TBossSidePart> SideParts;
+    std::span<const TBossFrontPart> FrontParts;
 };
 
 class TBossMonster : public TObject {

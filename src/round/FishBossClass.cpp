@@ -1,7 +1,5 @@
 #include "FishBossClass.h"
 
-#include <iterator>
-
 namespace {
 // Side view facing left and right (the shadow first); angles are for facing left.
 constexpr TBossSidePart SideParts[] = {
@@ -33,26 +31,22 @@ constexpr TBossFrontPart FrontParts[] = {
     {"FishFaceKO_Front", 6, 30, 0.5f, 0.93f, {0.0f, 0.0f, 0.5f, 0.0f, 2.0f, 0.0f}, -6, 14, -15.0f, siKnockedOut},
 };
 
-constexpr TBossFamily FishFamily = [] {
-    TBossFamily F;
-    F.Kind = mkFish;
-    F.FrontHit = {9, 170, 18};
-    F.WalkLeftHit = {-2, 145, 18};
-    F.WalkRightHit = {35, 180, 18};
-    F.FrontSpray = {0, 165, -22, 141};
-    F.WalkLeftSpray = {0, 123, -28, 138};
-    F.WalkRightSpray = {49, 179, -28, 138};
-    F.EnergyBar = {20, 130};
-    F.AuraAnchor = {26, 12};
-    F.KOStarsAnchor = {66, -40};
-    F.FairyAfterKnockOut = true;
-    F.HasSwing = false;
-    F.SideParts = SideParts;
-    F.SidePartCount = std::size(SideParts);
-    F.FrontParts = FrontParts;
-    F.FrontPartCount = std::size(FrontParts);
-    return F;
-}();
+constexpr TBossFamily FishFamily{
+    .Kind = mkFish,
+    .FrontHit = {9, 170, 18},
+    .WalkLeftHit = {-2, 145, 18},
+    .WalkRightHit = {35, 180, 18},
+    .FrontSpray = {0, 165, -22, 141},
+    .WalkLeftSpray = {0, 123, -28, 138},
+    .WalkRightSpray = {49, 179, -28, 138},
+    .EnergyBar = {20, 130},
+    .AuraAnchor = {26, 12},
+    .KOStarsAnchor = {66, -40},
+    .FairyAfterKnockOut = true,
+    .HasSwing = false,
+    .SideParts = SideParts,
+    .FrontParts = FrontParts,
+};
 }  // namespace
 
 TFishBoss::TFishBoss() : TBossMonster(FishFamily) {

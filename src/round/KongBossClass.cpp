@@ -1,7 +1,5 @@
 #include "KongBossClass.h"
 
-#include <iterator>
-
 namespace {
 // Side view facing left and right (the shadow first); angles are for facing left.
 constexpr TBossSidePart SideParts[] = {
@@ -32,26 +30,22 @@ constexpr TBossFrontPart FrontParts[] = {
     {"KongRightArm_Front", 52, -36, 0.605f, 0.135f, {0.0f, 0.0f, 0.0f, 0.0f, -3.0f, 1.0f}, 21, 26, -10.0f, siAll},
 };
 
-constexpr TBossFamily KongFamily = [] {
-    TBossFamily F;
-    F.Kind = mkKong;
-    F.FrontHit = {10, 172, 37};
-    F.WalkLeftHit = {-1, 180, 33};
-    F.WalkRightHit = {11, 190, 33};
-    F.FrontSpray = {0, 178, 0, 166};
-    F.WalkLeftSpray = {0, 165, 0, 173};
-    F.WalkRightSpray = {28, 178, 0, 173};
-    F.EnergyBar = {20, 160};
-    F.AuraAnchor = {33, 34};
-    F.KOStarsAnchor = {111, 6};
-    F.FairyAfterKnockOut = true;
-    F.HasSwing = true;
-    F.SideParts = SideParts;
-    F.SidePartCount = std::size(SideParts);
-    F.FrontParts = FrontParts;
-    F.FrontPartCount = std::size(FrontParts);
-    return F;
-}();
+constexpr TBossFamily KongFamily{
+    .Kind = mkKong,
+    .FrontHit = {10, 172, 37},
+    .WalkLeftHit = {-1, 180, 33},
+    .WalkRightHit = {11, 190, 33},
+    .FrontSpray = {0, 178, 0, 166},
+    .WalkLeftSpray = {0, 165, 0, 173},
+    .WalkRightSpray = {28, 178, 0, 173},
+    .EnergyBar = {20, 160},
+    .AuraAnchor = {33, 34},
+    .KOStarsAnchor = {111, 6},
+    .FairyAfterKnockOut = true,
+    .HasSwing = true,
+    .SideParts = SideParts,
+    .FrontParts = FrontParts,
+};
 }  // namespace
 
 TKongBoss::TKongBoss() : TBossMonster(KongFamily) {

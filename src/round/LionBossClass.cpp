@@ -1,7 +1,5 @@
 #include "LionBossClass.h"
 
-#include <iterator>
-
 namespace {
 // Side view facing left and right (the shadow first); angles are for facing left.
 constexpr TBossSidePart SideParts[] = {
@@ -32,26 +30,22 @@ constexpr TBossFrontPart FrontParts[] = {
     {"LionRightArm_Front", 100, 40, 0.152f, 0.853f, {0.0f, -1.5f, 0.0f, -1.0f, -4.0f, 0.0f}, -14, 6, 80.0f, siAll},
 };
 
-constexpr TBossFamily LionFamily = [] {
-    TBossFamily F;
-    F.Kind = mkLion;
-    F.FrontHit = {3, 169, 21};
-    F.WalkLeftHit = {-2, 182, 40};
-    F.WalkRightHit = {7, 190, 40};
-    F.FrontSpray = {0, 159, 0, 170};
-    F.WalkLeftSpray = {0, 158, 0, 159};
-    F.WalkRightSpray = {28, 180, 0, 159};
-    F.EnergyBar = {20, 160};
-    F.AuraAnchor = {20, 33};
-    F.KOStarsAnchor = {54, -15};
-    F.FairyAfterKnockOut = true;
-    F.HasSwing = false;
-    F.SideParts = SideParts;
-    F.SidePartCount = std::size(SideParts);
-    F.FrontParts = FrontParts;
-    F.FrontPartCount = std::size(FrontParts);
-    return F;
-}();
+constexpr TBossFamily LionFamily{
+    .Kind = mkLion,
+    .FrontHit = {3, 169, 21},
+    .WalkLeftHit = {-2, 182, 40},
+    .WalkRightHit = {7, 190, 40},
+    .FrontSpray = {0, 159, 0, 170},
+    .WalkLeftSpray = {0, 158, 0, 159},
+    .WalkRightSpray = {28, 180, 0, 159},
+    .EnergyBar = {20, 160},
+    .AuraAnchor = {20, 33},
+    .KOStarsAnchor = {54, -15},
+    .FairyAfterKnockOut = true,
+    .HasSwing = false,
+    .SideParts = SideParts,
+    .FrontParts = FrontParts,
+};
 }  // namespace
 
 TLionBoss::TLionBoss() : TBossMonster(LionFamily) {

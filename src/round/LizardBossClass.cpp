@@ -1,7 +1,5 @@
 #include "LizardBossClass.h"
 
-#include <iterator>
-
 namespace {
 // Side view facing left and right (the shadow first); angles are for facing left.
 constexpr TBossSidePart SideParts[] = {
@@ -32,26 +30,22 @@ constexpr TBossFrontPart FrontParts[] = {
     {"LizardFaceKO_Front", 12, 6, 0.5f, 1.415f, {0.0f, 0.0f, 0.5f, 0.0f, 2.0f, 0.0f}, -4, 8, -10.0f, siKnockedOut},
 };
 
-constexpr TBossFamily LizardFamily = [] {
-    TBossFamily F;
-    F.Kind = mkLizard;
-    F.FrontHit = {-6, 153, 28};
-    F.WalkLeftHit = {-2, 153, 32};
-    F.WalkRightHit = {0, 153, 32};
-    F.FrontSpray = {0, 142, 0, 124};
-    F.WalkLeftSpray = {0, 148, 0, 123};
-    F.WalkRightSpray = {0, 142, 0, 123};
-    F.EnergyBar = {20, 130};
-    F.AuraAnchor = {12, 23};
-    F.KOStarsAnchor = {58, -9};
-    F.FairyAfterKnockOut = true;
-    F.HasSwing = false;
-    F.SideParts = SideParts;
-    F.SidePartCount = std::size(SideParts);
-    F.FrontParts = FrontParts;
-    F.FrontPartCount = std::size(FrontParts);
-    return F;
-}();
+constexpr TBossFamily LizardFamily{
+    .Kind = mkLizard,
+    .FrontHit = {-6, 153, 28},
+    .WalkLeftHit = {-2, 153, 32},
+    .WalkRightHit = {0, 153, 32},
+    .FrontSpray = {0, 142, 0, 124},
+    .WalkLeftSpray = {0, 148, 0, 123},
+    .WalkRightSpray = {0, 142, 0, 123},
+    .EnergyBar = {20, 130},
+    .AuraAnchor = {12, 23},
+    .KOStarsAnchor = {58, -9},
+    .FairyAfterKnockOut = true,
+    .HasSwing = false,
+    .SideParts = SideParts,
+    .FrontParts = FrontParts,
+};
 }  // namespace
 
 TLizardBoss::TLizardBoss() : TBossMonster(LizardFamily) {
