@@ -3,7 +3,8 @@
 // while the combos show, so the busiest frames (cascades, combos, the shuffle
 // flying the board away) are among those timed, with the fairy's dust pool kept
 // full; a third pass keeps every special object's effect busy as well (bombs
-// bursting, stars, the blaster, the uni bubble and the three shines); a fourth times 1-15's
+// bursting, stars, the blaster, the uni bubble and the three shines) and every worm
+// slot (crawling in, biting, rolling off); a fourth times 1-15's
 // bird while its aura is at its peak, with the light from the timer kept flowing into it.
 // Prints the busiest and the typical frame in milliseconds. Figures only; nothing here fails.
 //   bench_round [GAME_FOLDER]
@@ -45,6 +46,16 @@ void KeepEffectsBusy(TFormMain& Form) {
     if (!Specials.UniBubble->Active()) Specials.UniBubble->Start({3, 3});
     for (int32_t Shine = 0; Shine < RoundShineCount; ++Shine)
         if (!Specials.Shines[Shine]->Active()) Specials.Shines[Shine]->Start(250 + Shine * 150, 300);
+    // Every worm slot busy: a wave of twenty crawling in, and worms thrown out of fruits.
+    TFruitWorms& Worms = *Form.FruitWorms;
+    if (Worms.PendingWorms() == 0 && Worms.CrawlerCount() < TFruitWorms::SlotCount / 2) {
+        Worms.MaxWormsOnBoard = TFruitWorms::SlotCount;
+        Worms.MaxEatenFruits = 2 * TFruitWorms::SlotCount;
+        Worms.TakeBoard(Form.GameBoard->BoardData());
+        Worms.StartWave();
+    }
+    if (Worms.DrivenOff(0).State == wsInactive)
+        for (int32_t Column = 1; Column <= 10; ++Column) Worms.DriveOffEater({Column, 4});
 }
 
 TFrameTimes Time(bool Headless, const std::string& Folder, bool EffectsFull = false) {

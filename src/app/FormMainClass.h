@@ -28,6 +28,7 @@
 #include "FormMainPickupsParts.h"
 #include "FormMainToolsParts.h"
 #include "FrameCursorClass.h"
+#include "FruitWormsClass.h"
 #include "GameBoardClass.h"
 #include "GameButtonClass.h"
 #include "GameConfirmWindowClass.h"
@@ -233,6 +234,8 @@ public:
     std::unique_ptr<TFairyDust> FairyDust;
     // Tavi, who keeps the player company in the round (FormMainFairy.cpp).
     std::unique_ptr<TFairy> Fairy;
+    // The worms that crawl over the board and creep into its fruits (FormMainWorms.cpp).
+    std::unique_ptr<TFruitWorms> FruitWorms;
 
     // The round (FormMainRound*.cpp): its gauges, scoring, panels, results, comment
     // writers, the shuffle's effects and what the main form knows of the round.
@@ -602,6 +605,8 @@ private:
     void ResetGardenProgressGauge();
     void GreetNewPlayer();
     // Worms and spiders (FormMainWorms.cpp, FormMainSpiders.cpp).
+    void CreateWorms();
+    void WormsFruitsIntervalReached();
     void ResetWormsForRound();
     void FrameWorms();
     void RemoveWorms();

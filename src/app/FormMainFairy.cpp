@@ -29,7 +29,11 @@ void TFormMain::CreateFairy() {
     // unanswered, a click on her only sends her elsewhere.
 
     // A worm has eaten a fruit and the board asks for it back: she casts over the tile.
+    // Where she is kept out of the level the fruit stays eaten (the board keeps asking,
+    // so a fairy let back in comes for it); an order to a hidden fairy would leave her
+    // on her way for good, and no tip or hint could come.
     GameBoard->OnFruitRestoreEffectRequest = [this](TObject*, TPoint TilePos) {
+        if (!Fairy->Visible) return;
         const TPoint Wand = Fairy->RestoreWandPoint(TilePos);
         Fairy->OrderMagic(Wand.X, Wand.Y, mpRestoreFruit, TilePos);
     };

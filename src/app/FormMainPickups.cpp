@@ -62,7 +62,8 @@ void TFormMain::WireSpecialObjects() {
     };
     Specials.HammeredObjects->OnFinish = [this](TObject*) {
         GameBoard->HammeredDone();
-        // Still to come here: worms and spiders are told the board's statuses.
+        FruitWorms->HitByStatus(GameBoard->TileStatuses());
+        // Still to come here: the spiders are told the board's statuses.
     };
     // The island's monster may be hit or swallow a smashed tile on its way down.
     Specials.HammeredObjects->OnMonsterHitCheck = [this](TObject*, TPoint FruitPos, bool& Hitting,
@@ -75,7 +76,10 @@ void TFormMain::WireSpecialObjects() {
         Specials.Bomb->Start(GameBoard->Left + P.X * BoardTilePixels - 40, GameBoard->Top + P.Y * BoardTilePixels - 40);
     };
     // The worms and spiders in the blast are hit.
-    Board.OnEnemiesBanned = [](TObject*, TSimpleObjectArray /*BannedPosArray*/) {};
+    Board.OnEnemiesBanned = [this](TObject*, TSimpleObjectArray BannedPosArray) {
+        FruitWorms->HitByMask(BannedPosArray);
+        // Still to come here: the spiders in the blast are hit.
+    };
 
     // Fruit blasters: the spin over the tile and the board's wave.
     Board.OnMultiBubbleClicked = [this](TObject*, TPoint P, int32_t Colour) {

@@ -31,6 +31,7 @@ void TFormMain::CreateRoundObjects() {
     FairyDust = std::make_unique<TFairyDust>();
     FairyDust->OmgImgList = &OmegaImageList1;
     CreateFairy();
+    CreateWorms();
     CreateMonsters();
     BoardEffects.ShuffleAway = std::make_unique<TShuffleAwayEffect>();
     BoardEffects.LostBoard = std::make_unique<TLostBoardEffect>();

@@ -37,9 +37,9 @@ void TFormMain::WireSwapEffects() {
     GroupedFruitsEffect->OnNewFlowerAcquired = [this](TObject*, TPoint TilePos) { NewFlowerAcquired(TilePos); };
 
     // The fruit check also speaks to parts of the round that are still to come:
-    // the worm driven off a matched fruit, the web torn off a matched tile, the
-    // hint's no-match timer. Their handlers are filled in as those parts arrive.
-    GameBoard->OnAFruitWormBanRequest = [](TObject*, TPoint) {};
+    // the web torn off a matched tile, the hint's no-match timer. Their handlers
+    // are filled in as those parts arrive. The worm driven off a matched fruit is
+    // the worms' own (FormMainWorms.cpp).
     GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
     // A move was made: the hint she was going to show is stale.
     GameBoard->OnNoMatchTimerReset = [this](TObject*) { Fairy->ClearHintTiles(); };
@@ -76,7 +76,8 @@ void TFormMain::GroupedFruitsRequested(const TBoardData& NewBoardData, const TSi
     GroupedFruitsEffect->Start(NewBoardData, GroupedFruits);
     MatchedCyanEffect->Start(GroupedFruits);
     if (CheckCombos) Scoring.Combos->CheckCombos(NewBoardData, GroupedFruits, SwappedTilePos);
-    // Still to come here: the worms and spiders caught in the grouped tiles.
+    FruitWorms->HitByMask(GroupedFruits);
+    // Still to come here: the spiders caught in the grouped tiles.
 }
 
 void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleObjectArray& GroupedFruits) {
@@ -84,7 +85,9 @@ void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleOb
     // A matched fruit carrying a bomb explodes; the tiles already falling into the gap stay out of it.
     GameBoard->ExplodeBombs(GroupedFruits);
     StartFallingFruits(BoardDataTmp, GroupedFruits, FallModeMatched);
-    // Still to come here: worms and spiders are told the board's statuses.
+    // The removed tiles and every tile coming down into their place are falling now.
+    FruitWorms->HitByStatus(GameBoard->TileStatuses());
+    // Still to come here: the spiders are told the board's statuses.
 }
 
 void TFormMain::NewToolAcquired(TPoint TilePos, int32_t AToolIdx) {

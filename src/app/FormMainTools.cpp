@@ -76,13 +76,13 @@ void TFormMain::WireTools() {
     TAerosol& Aerosol = *Tools.Aerosol;
     Aerosol.OnSpraySizeChange = [this](TObject*, TRect ASprayRect) {
         // Still to come here: the spiders in the spray are hit (spiders and webs).
-        // Still to come here: the crawling worms in the spray are hit (fruit worms).
+        FruitWorms->HitInRect(ASprayRect);
         GameBoard->SprayWorms(ASprayRect);
         SprayMonster(ASprayRect);
     };
     Aerosol.OnEnemiesExistQuestion = [this](TObject*, bool& EnemiesExist) {
-        EnemiesExist = GameBoard->EatingCount() > 0;
-        // Still to come here: or a worm or a spider is on the board (fruit worms, spiders and webs).
+        EnemiesExist = GameBoard->EatingCount() > 0 || FruitWorms->CrawlerCount() > 0;
+        // Still to come here: or a spider is on the board (spiders and webs).
     };
 
     GameBoard->OnAcquiredMagicKeysQuestion = [this](TObject*, int32_t& Acquired) {

@@ -10,8 +10,11 @@ void TFormMain::TutorialEvent(int32_t Island, int32_t Level, int32_t Event) {
     // Still to come here: with the tutorial on and the step not shown yet, the fairy tells its tip.
     const std::optional<THeldFeature> Feature = TutorialEventPutsBack(Island, Level, Event);
     if (!Feature) return;
-    ReleaseRoundFeature(RoundLevel, *Feature, *GameBoard);
-    // Still to come here: the released spiders' or worms' fruit interval goes to them (spiders, worms).
+    const std::optional<int32_t> Own = ReleaseRoundFeature(RoundLevel, *Feature, *GameBoard);
+    if (!Own) return;
+    // The board took its own features; the enemies' values are handed on here.
+    if (*Feature == hfWormInterval) FruitWorms->FruitsInterval = *Own;
+    // Still to come here: the released spiders' fruit interval goes to them (spiders).
 }
 
 void TFormMain::ResetTutorialForRound() {}

@@ -53,6 +53,21 @@ uint64_t Digest(TFormMain& Form) {
     MixValue(Hash, Monster.RoundedPos());
     MixValue(Hash, Monster.ViewState());
     MixValue(Hash, Monster.EnergyLeft());
+    // The worms choose from the gameplay stream too; no image decides where they go.
+    const TFruitWorms& Worms = *Form.FruitWorms;
+    MixValue(Hash, Worms.PendingWorms());
+    MixValue(Hash, Worms.LandedFruits());
+    MixValue(Hash, Worms.FruitsInterval);
+    for (int32_t I = 0; I < TFruitWorms::SlotCount; ++I) {
+        for (const TWormSlot* Slot : {&Worms.Crawler(I), &Worms.DrivenOff(I)}) {
+            MixValue(Hash, Slot->State);
+            MixValue(Hash, Slot->Direction);
+            MixValue(Hash, Slot->Tile);
+            MixValue(Hash, Slot->PosX);
+            MixValue(Hash, Slot->PosY);
+            MixValue(Hash, Slot->Angle);
+        }
+    }
     return Hash;
 }
 

@@ -562,6 +562,20 @@ TEST_F(Worms, ANewWormTakesTheNextFreeSlotAndNeverOneStillInUse) {
     EXPECT_EQ(Fresh, *Knocked.begin());
 }
 
+TEST_F(Worms, AWormWithNowhereToCrawlDropsOffUncounted) {
+    TSoundLog Sounds;
+    // A lone tile: the worm comes in beside the holes but cannot leave it.
+    SpawnOne(OnlyTiles({{5, 5}}));
+    const TWormSlot& Worm = W.Crawler(0);
+    ASSERT_EQ(RunUntil(W, [&] { return Worm.State != wsAppearing; }, 100), 44);
+    EXPECT_EQ(Worm.State, wsHit);
+    EXPECT_EQ(Worm.HitPos, RoundedPos(0));
+    EXPECT_EQ(Hits, 0) << "nobody knocked it off";
+    RunUntil(W, [&] { return Worm.State == wsInactive; }, 200);
+    EXPECT_EQ(Worm.State, wsInactive);
+    EXPECT_EQ(Hits, 0);
+}
+
 TEST_F(Worms, NothingMovesOrComesWhileHidden) {
     SpawnOne(QuietFruits());
     W.MaxWormsOnBoard = 4;
@@ -680,6 +694,30 @@ TEST_F(WormBoard, AFruitIsEatenAfter334FramesAndAsksForTheFairy834FramesLaterThe
     EXPECT_EQ(Fruit67, (std::vector<int>{334 + 834, 334 + 834 + 117, 334 + 834 + 234}));
     EXPECT_TRUE(Board.RestoreAsked({6, 7}));
     EXPECT_EQ(Tile({6, 7}).WormState, WormStateEaten) << "an eaten fruit never regrows by itself";
+}
+
+TEST_F(WormBoard, AFruitTurningEatenLooksForMovesLeft) {
+    // The quiet board with a few moves: colour 2 at (3, 5), (4, 5) and (5, 6).
+    TBoardData Data = QuietFruits();
+    for (TPoint P : {TPoint{3, 5}, TPoint{4, 5}, TPoint{5, 6}}) Data[P].Content = 2;
+    int NoMoves = 0;
+    Board.OnNoMoreMoves = [&](TObject*) { ++NoMoves; };
+    Board.LoadBoardData(Data);
+    TPoint Eat{0, 0};
+    THintTilesPos Move;
+    ASSERT_TRUE(Board.FindMove(Move));
+    // Eat both tiles of every move until none is left; the last eaten fruit reports it.
+    for (int Guard = 0; Guard < 100 && Board.FindMove(Move); ++Guard) {
+        for (TPoint P : {Move.Tile1Pos, Move.Tile2Pos}) {
+            if (!Board.StartEating(P)) continue;
+            Eat = P;
+            Frames(334);
+            ASSERT_EQ(Tile(P).WormState, WormStateEaten);
+        }
+    }
+    ASSERT_TRUE(IsBoardPos(Eat));
+    ASSERT_FALSE(Board.MovesExist());
+    EXPECT_EQ(NoMoves, 1);
 }
 
 TEST_F(WormBoard, TheRestoreFlagStaysWithThePositionUntilARestoreOrANewRound) {
