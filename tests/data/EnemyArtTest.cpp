@@ -69,6 +69,35 @@ TEST(WormArt, CrawlingWormsRunOnTheGridLines) {
     }
 }
 
+// Nothing of a worm touches its pattern's edge: a feeler tip, a tail or the bite's snap
+// that runs into the edge is cut off square on the board, and smooth drawing (the
+// falling roll) would sample the neighbouring pattern.
+TEST(WormArt, NoWormPictureIsCutAtItsPatternsEdges) {
+    struct TCase {
+        const char* Image;
+        int Columns, Rows;
+    };
+    const TCase cases[] = {{"WormWalkingVert", 1, 15}, {"WormAppearingVert", 1, 15}, {"WormWalkingHorz", 15, 1},
+                           {"WormAppearingHorz", 15, 1}, {"WormBiting", 4, 1},          {"WormEating", 1, 8}};
+    for (const auto& c : cases) {
+        const TStrip strip{Load(c.Image), c.Columns, c.Rows};
+        for (int p = 0; p < c.Columns * c.Rows; ++p) {
+            int top = 0, bottom = 0, left = 0, right = 0;
+            for (int x = 0; x < strip.W(); ++x) {
+                top = std::max(top, strip.AlphaAt(p, x, 0));
+                bottom = std::max(bottom, strip.AlphaAt(p, x, strip.H() - 1));
+            }
+            for (int y = 0; y < strip.H(); ++y) {
+                left = std::max(left, strip.AlphaAt(p, 0, y));
+                right = std::max(right, strip.AlphaAt(p, strip.W() - 1, y));
+            }
+            EXPECT_LT(std::max({top, bottom, left, right}), 16)
+                << c.Image << " pattern " << p << " touches its edge (alpha top " << top << ", bottom " << bottom
+                << ", left " << left << ", right " << right << ")";
+        }
+    }
+}
+
 // A worm comes out from under the board's edge (nothing of it shows beyond the edge of
 // its entry tile), and where its crawl takes over, the crawl's first pattern lies where
 // the last one of its coming out lay: the game's places for the two, from the entry
