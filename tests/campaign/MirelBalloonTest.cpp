@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "CampaignScreenSupport.h"
 #include "MirelBalloonClass.h"
 #include "OmegaImageListClass.h"
 #include "PictureClass.h"
@@ -302,6 +303,38 @@ TEST_F(MirelBalloon, TheWelcomeAndTheReturnFromTheStoryHaveTheirLines) {
     EXPECT_EQ(Balloon.LastLine(), 53);
     ShowSaid();
     EXPECT_EQ(Balloon.Text().Lines(), TNarrationText::LineCount(Texts().Balloon(53)));
+}
+
+}  // namespace
+
+namespace {
+
+// The balloon drawn with an image of its artwork's size: it is scaled to the
+// text's box about the point the text is centred on.
+class MirelBalloonPixels : public CampaignScreen {};
+
+TEST_F(MirelBalloonPixels, TheBalloonIsScaledToItsBoxAboutTheTextsCentre) {
+    Images->AddImage("MirelBalloon", FlatPicture(202, 105, 0xFFFFFFFFu), 1, 1);
+    TMirelBalloon Balloon;
+    Balloon.OmgImgList = Images.get();
+    Balloon.InitImages();
+    Balloon.Say("MY GARDEN");
+    for (int N = 0; N < 27 + 40; ++N) Balloon.UpdateAndDraw();
+    ASSERT_EQ(Balloon.Opacity(), 200);
+    ASSERT_FALSE(Balloon.Popper().Popping());
+    double Scale = 0.0;
+    const TPicture Shown = Frame([&] {
+        Balloon.UpdateAndDraw();
+        Scale = Balloon.Scale();
+    });
+    const TPixelBox Box = BoxOf(Shown, [](TPixel P) { return P.R > 100; });
+    ASSERT_FALSE(Box.Empty());
+    const TPoint At = Balloon.BalloonPos();  // (179, 395) for a 125 x 73 box
+    EXPECT_NEAR((Box.Left + Box.Right + 1) / 2.0, At.X + 101, 1.0) << "centred where the text is";
+    EXPECT_NEAR(Box.Right - Box.Left + 1, 125 * Scale, 2.0);
+    EXPECT_NEAR(Box.Bottom - Box.Top + 1, 73 * Scale, 2.0);
+    EXPECT_NEAR(Box.Top, At.Y + 105 * 0.43 - 73 * Scale * 0.43, 1.5);
+    EXPECT_NEAR(PixelAt(Shown, At.X + 101, At.Y + 45).R, 200, 2) << "at its opacity over black";
 }
 
 }  // namespace

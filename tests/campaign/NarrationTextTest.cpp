@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CampaignScreenSupport.h"
 #include "MirelBalloonClass.h"
 #include "NarrationTextClass.h"
 #include "OmegaFontClass.h"
@@ -233,6 +234,39 @@ TEST(NarrationTextLayout, AScreenFontSetsTheAdvances) {
     ASSERT_EQ(Tails.size(), Line.size());
     EXPECT_EQ(Tails.back().X, 50 + Font.TextWidth(Line.substr(0, Line.size() - 1)));
     EXPECT_EQ(Tails.back().Y, 460);
+}
+
+}  // namespace
+
+namespace {
+
+// The sprite font drawn: each glyph of the sheet in the text's colour at its
+// alpha, blanks not drawn, every glyph advancing by its width.
+class NarrationTextPixels : public CampaignScreen {};
+
+TEST_F(NarrationTextPixels, SpriteGlyphsAreTintedAndAdvanceByTheirWidths) {
+    // 57 glyph cells of 20 x 20 whose left four columns are lit.
+    TPicture Sheet = FlatPicture(57 * 20, 20, 0x00000000u);
+    for (int32_t Cell = 0; Cell < 57; ++Cell) Sheet.FillRect(Cell * 20, 0, 4, 20, 0xFFFFFFFFu);
+    Images->AddImage("GlobalFontWhite", std::move(Sheet), 57, 1);
+    TNarrationText Text;
+    Text.OmgImgList = Images.get();
+    Text.UseSpriteFont = true;
+    Text.VertSpace = 26;
+    Text.StartingAlpha = 241;
+    Text.AlphaStep = 14;
+    Text.MaxAlpha = 255;
+    Text.AlphaUpdateRepeat = 1;
+    Text.StartText(100, 200, "A B|C", 255, 0, 0);
+    TPicture Shown;
+    for (int32_t N = 0; N < 5; ++N) Shown = Frame([&] { Text.UpdateAndDraw(); });
+    // A at 100, the blank (7 wide) at 113, B at 120; C on the next line.
+    EXPECT_EQ(PixelAt(Shown, 101, 201).R, 255);
+    EXPECT_EQ(PixelAt(Shown, 101, 201).G, 0);
+    EXPECT_EQ(PixelAt(Shown, 114, 201).R, 0) << "a blank draws nothing";
+    EXPECT_EQ(PixelAt(Shown, 121, 201).R, 255);
+    EXPECT_EQ(PixelAt(Shown, 105, 201).R, 0);
+    EXPECT_EQ(PixelAt(Shown, 101, 227).R, 255);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "CampaignScreenSupport.h"
+#include "OmegaFontClass.h"
 #include "PlantAnnouncerClass.h"
 #include "SFXPlayerClass.h"
 #include "TextStringsClass.h"
@@ -218,6 +220,51 @@ TEST_F(PlantAnnouncer, TheAnnouncedLevelsGoWithTheProgressRecord) {
     Next.StoreSaved(Again);
     EXPECT_EQ(Again.PlantsAnnounced[3][4], 1);
     EXPECT_EQ(Again.PlantsAnnounced[0][0], 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The panel at rest: the item over its yellow glow, and the shop name centred
+// in its field with a black copy under it.
+class PlantAnnouncerPixels : public CampaignScreen {};
+
+TEST_F(PlantAnnouncerPixels, TheItemGlowsYellowUnderneathAndItsNameIsCentred) {
+    Images->AddImage("MirelsCastleBase", FlatPicture(40, 40, 0xFFFFFFFFu), 1, 1);
+    TOmegaFont Font(Screen.get());
+    ASSERT_TRUE(Font.SetupFont("Arial", 10, false));
+    TPlantAnnouncer Announcer;
+    Announcer.OmgImgList = Images.get();
+    Announcer.OmgFont = &Font;
+    Announcer.TextStringsComp = &Texts();
+    ASSERT_TRUE(Announcer.Announce(1, 1));
+    for (int N = 0; N < 60; ++N) Announcer.UpdateAndDraw();
+    ASSERT_EQ(Announcer.Phase(), TPlantAnnouncer::paShowing);
+    ASSERT_FALSE(Announcer.ItemPopper().Popping());
+    const TPicture Shown = Frame([&] {
+        Font.BeginText();
+        Announcer.UpdateAndDraw();
+        Font.EndText();
+    });
+    // A white castle base sits at (152 + 160, 55 + 151), its glow 3 pixels down and right.
+    const TPixel Item = PixelAt(Shown, 320, 215);
+    EXPECT_EQ(Item.B, 255) << "the glow is under the item";
+    EXPECT_EQ(Item.R, 255);
+    const TPixel Glow = PixelAt(Shown, 353, 247);
+    EXPECT_NEAR(Glow.R, 225, 2);
+    EXPECT_NEAR(Glow.G, 225, 2);
+    EXPECT_EQ(Glow.B, 0);
+    EXPECT_EQ(PixelAt(Shown, 356, 250).R, 0) << "the glow is the item's size";
+    // "Castle Base" in white, centred in the 316 pixels from x + 89, row y + 314.
+    TPicture NameRows = FlatPicture(800, 600, 0x000000FFu);
+    for (int32_t Y = 55 + 314; Y < 55 + 314 + 24; ++Y) {
+        for (int32_t X = 0; X < 800; ++X) NameRows.SetPixelRGBA(X, Y, Shown.PixelRGBA(X, Y));
+    }
+    const TPixelBox Name = BoxOf(NameRows, [](TPixel P) { return P.R > 150 && P.G > 150 && P.B > 150; });
+    ASSERT_FALSE(Name.Empty());
+    EXPECT_NEAR((Name.Left + Name.Right + 1) / 2.0, 152 + 89 + 158, 2.0);
+    EXPECT_NEAR(Name.Right - Name.Left + 1, Font.TextWidth("Castle Base"), 3.0);
 }
 
 }  // namespace
