@@ -351,9 +351,11 @@ int32_t TShopItemList::BoughtPoints() const {
     return Points;
 }
 
-int32_t TShopItemList::GardenPercent() const {
-    if (FTotalPoints <= 0) return 0;
-    return BoughtPoints() * 100 / FTotalPoints;
+int32_t TShopItemList::GardenPercent() const { return GardenPercentFor(BoughtPoints(), FTotalPoints); }
+
+int32_t TShopItemList::GardenPercentFor(int32_t Points, int32_t Total) {
+    if (Total <= 0) return 0;
+    return Points * 100 / Total;
 }
 
 void TShopItemList::LoadSaved(const TProgressRecord& Record) {

@@ -103,6 +103,8 @@ public:
     int32_t TotalPoints() const { return FTotalPoints; }
     // The truncated percentage of the catalogue's points bought.
     int32_t GardenPercent() const;
+    // Points × 100 div Total (0 for an empty catalogue).
+    static int32_t GardenPercentFor(int32_t Points, int32_t Total);
 
     // The page to show first when the shop opens (1 to 4).
     int32_t FirstPage() const { return FFirstPage; }
