@@ -297,6 +297,7 @@ bool TShopItemList::Buy(int32_t SlotIdx) {
     const TRow Row = FList[FScrollPos + SlotIdx - 1];
     TShopItem& Item = At(Row.Page, Row.Slot);
     Item.Bought = true;
+    FLastBought = &Item;
     if (OnItemBought) OnItemBought(this, Item.ItemType, Item.Group, Item.Price);
     RebuildList();
     return true;
@@ -375,6 +376,7 @@ void TShopItemList::LoadSaved(const TProgressRecord& Record) {
     FListCount = 0;
     FScrollPos = 0;
     FListBuilt = false;
+    FLastBought = nullptr;
     RecomputeWaiting();
 }
 
@@ -404,6 +406,7 @@ void TShopItemList::Reset() {
     FListCount = 0;
     FScrollPos = 0;
     FListBuilt = false;
+    FLastBought = nullptr;
     RecomputeWaiting();
 }
 

@@ -120,6 +120,9 @@ public:
     const TShopItem& Item(int32_t Page, int32_t Slot) const;
     // The last money told.
     int32_t Money() const { return FMoney; }
+    // The item bought last (already during OnItemBought), or nullptr: its variant
+    // tells the garden which object to place.
+    const TShopItem* LastBoughtItem() const { return FLastBought; }
     // Buying this item would complete its type (it is the last one not bought).
     bool CompletesSet(const TShopItem& Item) const;
 
@@ -160,6 +163,7 @@ private:
     TRow FList[SlotsPerPage];
     int32_t FListCount = 0;
     int32_t FScrollPos = 0;
+    const TShopItem* FLastBought = nullptr;
     // A loaded or reset list draws nothing until a page is shown.
     bool FListBuilt = false;
     // The shop's other lines, copied once: the locked price, the empty page's

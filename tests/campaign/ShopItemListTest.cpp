@@ -230,7 +230,11 @@ TEST_F(ShopItemList, BuyingTheFirstSakuraOffersTheSecondThenTheTypeIsComplete) {
     EXPECT_EQ(Shop.ListCount(), 7);
     EXPECT_TRUE(Slots[2].Count > 0 && !Slots[2].Avail) << "the berry bush is still locked";
 
+    EXPECT_EQ(Shop.LastBoughtItem(), nullptr);
     ASSERT_TRUE(Shop.Buy(1));
+    ASSERT_NE(Shop.LastBoughtItem(), nullptr);
+    EXPECT_EQ(Shop.LastBoughtItem()->ItemType, aiSakuraTree);
+    EXPECT_EQ(Shop.LastBoughtItem()->Variant, 1);
     EXPECT_TRUE(Shop.AnyBought(aiSakuraTree));
     EXPECT_FALSE(Shop.AllBought(aiSakuraTree));
     ASSERT_EQ(Shown(1), aiSakuraTree);
@@ -240,6 +244,7 @@ TEST_F(ShopItemList, BuyingTheFirstSakuraOffersTheSecondThenTheTypeIsComplete) {
     EXPECT_EQ(Shop.ListCount(), 7);
 
     ASSERT_TRUE(Shop.Buy(1));
+    EXPECT_EQ(Shop.LastBoughtItem()->Variant, 2);
     EXPECT_TRUE(Shop.AllBought(aiSakuraTree));
     EXPECT_EQ(Shown(1), aiBerryBush);
     EXPECT_EQ(Shop.ListCount(), 6);
@@ -519,6 +524,84 @@ TEST_F(ShopItemList, ALoadReplacesEveryFlagAndKnowsNoMoneyUntilTold) {
     Bought.clear();
     GiveMoney(5000);
     EXPECT_TRUE(Shop.Buy(ScrollTo(aiPond)));
+}
+
+}  // namespace
+
+namespace {
+
+// With stand-in pictures: each icon a shade of red by its pattern, each mask pattern
+// a shade of blue in its top-right corner only. A row shows its item's icon under the
+// mask of its state; an empty page shows the last icon.
+TEST(ShopItemListDrawing, EachRowShowsItsIconUnderTheMaskOfItsState) {
+    TTestDriver Driver;
+    ASSERT_TRUE(Driver.Start());
+    TOmegaImageList& Images = Driver.Form().OmegaImageList1;
+    for (const char* Name : {"BuySlotIcons", "BuySlotIconMask"}) Images.FreeByName(Name);
+    constexpr int32_t Cell = 8;
+    TPicture Icons;
+    Icons.SetSize(10 * Cell, 3 * Cell);
+    for (int32_t P = 0; P < 30; ++P) {
+        Icons.FillRect(P % 10 * Cell, P / 10 * Cell, Cell, Cell, (static_cast<uint32_t>(8 * P + 8) << 24) | 0xFFu);
+    }
+    Images.AddImage("BuySlotIcons", Icons, 10, 3);
+    TPicture Mask;
+    Mask.SetSize(Cell, 4 * Cell);
+    Mask.FillRect(0, 0, Cell, 4 * Cell, 0u);
+    for (int32_t P = 0; P < 4; ++P) Mask.FillRect(Cell - 2, P * Cell, 2, 2, (0x40u * (P + 1) - 1) << 8 | 0xFFu);
+    Images.AddImage("BuySlotIconMask", Mask, 1, 4);
+
+    TShopItemList Shop;
+    Shop.OmgImgList = &Images;
+    Shop.OmgFont = &Driver.Form().OmegaFont_Size10;
+    Shop.TextStringsComp = &GameTexts();
+    Shop.ReadTexts();
+    Shop.Unlock(aiCastleBase);
+    Shop.Unlock(aiCastleRoof);
+    Shop.Unlock(aiCastleTower);
+    Shop.MoneyChanged(800);
+    Shop.ShowPage(3);
+    // Base: too dear (900). Roof: waiting. Tower: waiting too (needs the roof).
+    TOmegaScreen& Screen = Driver.Form().OmegaScreen1;
+    auto Shot = [&] {
+        Screen.BeginFrame();
+        Screen.Clear(0, 0, 0, 255);
+        Shop.Draw();
+        Screen.EndFrame();
+        TPicture Frame;
+        EXPECT_TRUE(Driver.Capture(Frame));
+        return Frame;
+    };
+    auto IconOf = [](const TPicture& Frame, int32_t Row) {
+        return static_cast<int32_t>(Frame.PixelRGBA(250 + 1, 154 + 98 * Row + 4) >> 24) / 8 - 1;
+    };
+    auto MaskOf = [](const TPicture& Frame, int32_t Row) {
+        return static_cast<int32_t>((Frame.PixelRGBA(250 + Cell - 1, 154 + 98 * Row) >> 8) & 0xFF) / 0x40;
+    };
+    TPicture Frame = Shot();
+    EXPECT_EQ(IconOf(Frame, 0), aiCastleBase - 1);
+    EXPECT_EQ(MaskOf(Frame, 0), 1) << "too dear";
+    EXPECT_EQ(IconOf(Frame, 1), aiCastleRoof - 1);
+    EXPECT_EQ(MaskOf(Frame, 1), 2) << "waiting";
+    EXPECT_EQ(IconOf(Frame, 2), aiCastleTower - 1);
+    EXPECT_EQ(MaskOf(Frame, 2), 2);
+    Shop.MoneyChanged(900);
+    Shop.ScrollDown();  // tower, tower's second variant hidden, bridge: locked
+    Frame = Shot();
+    EXPECT_EQ(IconOf(Frame, 2), aiBridgePath - 1);
+    EXPECT_EQ(MaskOf(Frame, 2), 3) << "a locked item shows its lock, waiting or not";
+    Shop.ShowPage(3);
+    Frame = Shot();
+    EXPECT_EQ(MaskOf(Frame, 0), 0) << "the base can be bought";
+
+    // Page 4 with nothing left: the empty page's icon.
+    TProgressRecord AllBought = InitialProgressRecord();
+    for (int32_t S = 1; S <= 4; ++S) AllBought.ShopBlock[(3 * 16 + S - 1) * 2 + 1] = 1;
+    Shop.LoadSaved(AllBought);
+    Shop.ShowPage(4);
+    ASSERT_EQ(Shop.ListCount(), 0);
+    Frame = Shot();
+    EXPECT_EQ(IconOf(Frame, 0), 29);
 }
 
 }  // namespace
