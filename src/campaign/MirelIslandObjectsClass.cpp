@@ -234,7 +234,9 @@ std::vector<std::string> TMirelIslandObjects::PlacedTopPartNames() const {
 
 void TMirelIslandObjects::LoadSaved(const TProgressRecord& Record) {
     Reset();
-    for (int32_t K = 1; K <= MaxDefinitions; ++K) FPlaced[K - 1] = K <= DefinitionCount && Record.GardenObjects[K - 1] != 0;
+    for (int32_t K = 1; K <= MaxDefinitions; ++K) {
+        FPlaced[K - 1] = K <= DefinitionCount && Record.GardenObjects[K - 1] != 0;
+    }
 }
 
 void TMirelIslandObjects::StoreSaved(TProgressRecord& Record) const {

@@ -298,6 +298,8 @@ bool TShopItemList::Buy(int32_t SlotIdx) {
     TShopItem& Item = At(Row.Page, Row.Slot);
     Item.Bought = true;
     FLastBought = &Item;
+    // Until the owner tells the new total, the shop counts the price as spent.
+    FMoney -= Item.Price;
     if (OnItemBought) OnItemBought(this, Item.ItemType, Item.Group, Item.Price);
     RebuildList();
     return true;

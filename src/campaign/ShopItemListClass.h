@@ -118,7 +118,7 @@ public:
     const TShopItem* VisibleItem(int32_t SlotIdx) const;
     // Page 1 to 4, slot 1 to 16 (a slot that does not exist has Exists false).
     const TShopItem& Item(int32_t Page, int32_t Slot) const;
-    // The last money told.
+    // The last money told, less what was bought since.
     int32_t Money() const { return FMoney; }
     // The item bought last (already during OnItemBought), or nullptr: its variant
     // tells the garden which object to place.

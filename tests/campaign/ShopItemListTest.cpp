@@ -330,6 +330,23 @@ TEST_F(ShopItemList, BuyRefusesLockedWaitingAndTooDearItems) {
     EXPECT_EQ(Money, 0);
 }
 
+// An owner that has not told the new total yet leaves the old affordable flags in
+// place: the price already spent still counts, so a stale button sells nothing.
+TEST_F(ShopItemList, APurchaseSpendsItsPriceEvenBeforeTheNewTotalIsTold) {
+    Shop.OnItemBought = [this](TObject*, TMirelIslandItemType Type, uint8_t Group, int32_t Price) {
+        Bought.push_back({Type, Group, Price});
+    };
+    Shop.Unlock(aiSakuraTree);
+    Shop.ShowPage(1);
+    GiveMoney(1000);
+    ASSERT_TRUE(Shop.Buy(1));
+    EXPECT_EQ(Shop.Money(), 350);
+    ASSERT_EQ(Shown(1), aiSakuraTree);
+    EXPECT_TRUE(Shop.VisibleItem(1)->Affordable) << "the flags wait for the owner";
+    EXPECT_FALSE(Shop.Buy(1)) << "650 with 350 left";
+    EXPECT_EQ(Bought.size(), 1u);
+}
+
 TEST_F(ShopItemList, BuyingEverythingFillsTheGarden) {
     Shop.UnlockAll();
     GiveMoney(89750);
