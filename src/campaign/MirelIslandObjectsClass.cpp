@@ -5,6 +5,8 @@
 #include "OmegaImageListClass.h"
 #include "ShopItemListClass.h"
 
+using enum TMirelIslandItemType;
+
 namespace {
 // The objects in the order they are drawn: the far trees first, the flowers at
 // the front last.

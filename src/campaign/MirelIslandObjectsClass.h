@@ -19,7 +19,7 @@ class TOmegaImageList;
 class TShopItemList;
 
 struct TGardenObjectDef {
-    TMirelIslandItemType ItemType = aiNone;
+    TMirelIslandItemType ItemType = TMirelIslandItemType::aiNone;
     uint8_t Variant = 0;  // as the shop's item: 0 for items without variants
     const char* Image = "";
     int32_t X = 0;

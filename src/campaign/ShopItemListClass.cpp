@@ -8,6 +8,8 @@
 #include "OmegaImageListClass.h"
 #include "TextStringsClass.h"
 
+using enum TMirelIslandItemType;
+
 namespace {
 // Where the parts of a row sit, from the row's top-left corner (the first row's is
 // (FirstSlotLeft, FirstSlotTop), the next ones SlotGap lower).
@@ -446,7 +448,7 @@ void TShopItemList::DrawRow(const TShopItem& Item, int32_t X, int32_t Y) const {
     } else if (!Item.Affordable) {
         Mask = MaskTooDear;
     }
-    DrawPattern(OmgImgList, "BuySlotIcons", X + IconAt.X, Y + IconAt.Y, Item.ItemType - 1);
+    DrawPattern(OmgImgList, "BuySlotIcons", X + IconAt.X, Y + IconAt.Y, static_cast<int32_t>(Item.ItemType) - 1);
     DrawPattern(OmgImgList, "BuySlotIconMask", X + IconAt.X, Y + IconAt.Y, Mask);
     ShadowedText(OmgFont, X + NameAt.X, Y + NameAt.Y, Item.Name, 255, 255, 255);
     if (Item.Waiting && Item.Unlocked) {

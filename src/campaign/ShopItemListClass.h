@@ -26,7 +26,7 @@ using TShopItemBoughtEvent =
 
 struct TShopItem {
     bool Exists = false;
-    TMirelIslandItemType ItemType = aiNone;
+    TMirelIslandItemType ItemType = TMirelIslandItemType::aiNone;
     std::string Name;     // at most 40 characters
     std::string Caption;  // at most 80 characters; empty for items without variants
     int32_t Price = 0;

@@ -13,6 +13,8 @@
 #include "ShopItemListClass.h"
 #include "TestDriverClass.h"
 
+using enum TMirelIslandItemType;
+
 namespace {
 
 TEST(MirelIslandObjects, EveryShopItemButTheVisitorsHasExactlyOnePlace) {

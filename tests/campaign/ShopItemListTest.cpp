@@ -8,11 +8,18 @@
 #include <vector>
 
 #include "LevelFileClass.h"
+#include "PlantAnnouncerClass.h"
 #include "ShopItemListClass.h"
 #include "TestDriverClass.h"
 #include "TextStringsClass.h"
 
+using enum TMirelIslandItemType;
+
 namespace {
+
+// aiNone and the 29 kinds of item.
+constexpr int32_t MirelIslandItemTypeCount = 30;
+int32_t Ordinal(TMirelIslandItemType Type) { return static_cast<int32_t>(Type); }
 
 const TTextStrings& GameTexts() {
     static TTextStrings Texts(TTestDriver::DefaultGameFolder() + "/Texts/");
@@ -159,6 +166,22 @@ TEST_F(ShopItemList, EveryTypeIsUnlockedByOneLevelWithinItsIslandsDots) {
     EXPECT_EQ(TShopItemList::UnlockedItemType(2, 3), aiNone);
     EXPECT_EQ(TShopItemList::UnlockedItemType(0, 1), aiNone);
     EXPECT_EQ(TShopItemList::UnlockedItemType(6, 1), aiNone);
+}
+
+// The plant announcement names the item a won level unlocks: it must be the one the shop unlocks.
+TEST_F(ShopItemList, TheShopAndThePlantAnnouncementAgreeOnEveryLevelsItemAndName) {
+    for (int32_t I = 0; I <= 6; ++I) {
+        for (int32_t L = 0; L <= 31; ++L) {
+            EXPECT_EQ(TShopItemList::UnlockedItemType(I, L), ItemUnlockedByLevel(I, L)) << I << "-" << L;
+        }
+    }
+    for (int32_t P = 1; P <= 4; ++P) {
+        for (int32_t S = 1; S <= 16; ++S) {
+            const TShopItem& Item = Shop.Item(P, S);
+            if (!Item.Exists) continue;
+            EXPECT_EQ(Item.NameLine, ShopItemNameLine(Item.ItemType)) << P << "-" << S;
+        }
+    }
 }
 
 TEST_F(ShopItemList, AWinUnlocksEverythingBeforeItAndAnEarlierReplayTakesNothingAway) {
@@ -596,16 +619,16 @@ TEST(ShopItemListDrawing, EachRowShowsItsIconUnderTheMaskOfItsState) {
         return static_cast<int32_t>((Frame.PixelRGBA(250 + Cell - 1, 154 + 98 * Row) >> 8) & 0xFF) / 0x40;
     };
     TPicture Frame = Shot();
-    EXPECT_EQ(IconOf(Frame, 0), aiCastleBase - 1);
+    EXPECT_EQ(IconOf(Frame, 0), Ordinal(aiCastleBase) - 1);
     EXPECT_EQ(MaskOf(Frame, 0), 1) << "too dear";
-    EXPECT_EQ(IconOf(Frame, 1), aiCastleRoof - 1);
+    EXPECT_EQ(IconOf(Frame, 1), Ordinal(aiCastleRoof) - 1);
     EXPECT_EQ(MaskOf(Frame, 1), 2) << "waiting";
-    EXPECT_EQ(IconOf(Frame, 2), aiCastleTower - 1);
+    EXPECT_EQ(IconOf(Frame, 2), Ordinal(aiCastleTower) - 1);
     EXPECT_EQ(MaskOf(Frame, 2), 2);
     Shop.MoneyChanged(900);
     Shop.ScrollDown();  // tower, tower's second variant hidden, bridge: locked
     Frame = Shot();
-    EXPECT_EQ(IconOf(Frame, 2), aiBridgePath - 1);
+    EXPECT_EQ(IconOf(Frame, 2), Ordinal(aiBridgePath) - 1);
     EXPECT_EQ(MaskOf(Frame, 2), 3) << "a locked item shows its lock, waiting or not";
     Shop.ShowPage(3);
     Frame = Shot();
