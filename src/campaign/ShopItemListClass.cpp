@@ -12,18 +12,19 @@ using enum TMirelIslandItemType;
 
 namespace {
 // Where the parts of a row sit, from the row's top-left corner (the first row's is
-// (FirstSlotLeft, FirstSlotTop), the next ones SlotGap lower).
-constexpr TPoint IconAt{0, 0};
-constexpr TPoint NameAt{92, 8};
-constexpr TPoint AsteriskAt{92, 32};
-constexpr TPoint CaptionAt{110, 32};
-constexpr TPoint PriceAt{92, 56};
-// A waiting item's two lines of explanation, the second one a line lower.
-constexpr TPoint ExplanationAt{92, 32};
-constexpr int32_t ExplanationLineGap = 17;
-// The empty page's notice.
-constexpr TPoint EmptyTextAt{92, 20};
-constexpr int32_t EmptyTextLineGap = 18;
+// (FirstSlotLeft, FirstSlotTop), the next ones SlotGap lower); the texts keep left of
+// the buy button at + 238.
+constexpr TPoint IconAt{9, 13};
+constexpr TPoint NameAt{88, 10};
+constexpr TPoint AsteriskAt{88, 37};
+constexpr TPoint CaptionAt{108, 36};
+constexpr TPoint PriceAt{88, 62};
+// A waiting item's two lines of explanation take the caption's and the price's place.
+constexpr TPoint ExplanationAt{88, 36};
+constexpr int32_t ExplanationLineGap = 18;
+// The empty page's notice beside its icon.
+constexpr TPoint EmptyTextAt{88, 24};
+constexpr int32_t EmptyTextLineGap = 20;
 // The text's drop shadow: one pixel right and down, black at this opacity.
 constexpr int32_t TextShadowAlpha = 130;
 
@@ -427,11 +428,11 @@ const std::string& TShopItemList::ExplanationLine(TMirelIslandItemType ItemType,
 }
 
 namespace {
-void ShadowedText(TOmegaFont* Font, int32_t X, int32_t Y, const std::string& Text, int32_t Red, int32_t Green,
-                  int32_t Blue) {
+// The rows' texts are white over a soft black copy.
+void ShadowedText(TOmegaFont* Font, int32_t X, int32_t Y, const std::string& Text) {
     if (!Font || Text.empty()) return;
     Font->TextOut(X + 1, Y + 1, Text, 0, 0, 0, TextShadowAlpha);
-    Font->TextOut(X, Y, Text, Red, Green, Blue, 255);
+    Font->TextOut(X, Y, Text, 255, 255, 255, 255);
 }
 
 void DrawPattern(TOmegaImageList* List, const char* Name, int32_t X, int32_t Y, int32_t Pattern) {
@@ -450,28 +451,25 @@ void TShopItemList::DrawRow(const TShopItem& Item, int32_t X, int32_t Y) const {
     }
     DrawPattern(OmgImgList, "BuySlotIcons", X + IconAt.X, Y + IconAt.Y, static_cast<int32_t>(Item.ItemType) - 1);
     DrawPattern(OmgImgList, "BuySlotIconMask", X + IconAt.X, Y + IconAt.Y, Mask);
-    ShadowedText(OmgFont, X + NameAt.X, Y + NameAt.Y, Item.Name, 255, 255, 255);
-    if (Item.Waiting && Item.Unlocked) {
-        ShadowedText(OmgFont, X + ExplanationAt.X, Y + ExplanationAt.Y, ExplanationLine(Item.ItemType, 0), 255,
-                     200, 160);
+    ShadowedText(OmgFont, X + NameAt.X, Y + NameAt.Y, Item.Name);
+    if (Mask == MaskWaiting) {
+        // What to buy first, in place of the caption and the price.
+        ShadowedText(OmgFont, X + ExplanationAt.X, Y + ExplanationAt.Y, ExplanationLine(Item.ItemType, 0));
         ShadowedText(OmgFont, X + ExplanationAt.X, Y + ExplanationAt.Y + ExplanationLineGap,
-                     ExplanationLine(Item.ItemType, 1), 255, 200, 160);
-    } else if (!Item.Caption.empty()) {
+                     ExplanationLine(Item.ItemType, 1));
+        return;
+    }
+    if (!Item.Caption.empty()) {
         DrawPattern(OmgImgList, "BuyWindowAsterisk", X + AsteriskAt.X, Y + AsteriskAt.Y, CompletesSet(Item) ? 1 : 0);
-        ShadowedText(OmgFont, X + CaptionAt.X, Y + CaptionAt.Y, Item.Caption, 230, 230, 230);
+        ShadowedText(OmgFont, X + CaptionAt.X, Y + CaptionAt.Y, Item.Caption);
     }
-    if (Item.Unlocked) {
-        ShadowedText(OmgFont, X + PriceAt.X, Y + PriceAt.Y, Item.PriceText, 255, 230, 0);
-    } else {
-        ShadowedText(OmgFont, X + PriceAt.X, Y + PriceAt.Y, FLockedText, 200, 200, 200);
-    }
+    ShadowedText(OmgFont, X + PriceAt.X, Y + PriceAt.Y, Item.Unlocked ? Item.PriceText : FLockedText);
 }
 
 void TShopItemList::DrawEmptyPage(int32_t X, int32_t Y) const {
     DrawPattern(OmgImgList, "BuySlotIcons", X + IconAt.X, Y + IconAt.Y, EmptyPageIcon);
-    ShadowedText(OmgFont, X + EmptyTextAt.X, Y + EmptyTextAt.Y, FEmptyPageText[0], 255, 255, 255);
-    ShadowedText(OmgFont, X + EmptyTextAt.X, Y + EmptyTextAt.Y + EmptyTextLineGap, FEmptyPageText[1], 255, 255,
-                 255);
+    ShadowedText(OmgFont, X + EmptyTextAt.X, Y + EmptyTextAt.Y, FEmptyPageText[0]);
+    ShadowedText(OmgFont, X + EmptyTextAt.X, Y + EmptyTextAt.Y + EmptyTextLineGap, FEmptyPageText[1]);
 }
 
 void TShopItemList::Draw(int32_t OffsetX, int32_t OffsetY) const {

@@ -612,12 +612,21 @@ TEST(ShopItemListDrawing, EachRowShowsItsIconUnderTheMaskOfItsState) {
         EXPECT_TRUE(Driver.Capture(Frame));
         return Frame;
     };
-    auto IconOf = [](const TPicture& Frame, int32_t Row) {
-        return static_cast<int32_t>(Frame.PixelRGBA(250 + 1, 154 + 98 * Row + 4) >> 24) / 8 - 1;
+    // Row k fills 330 x 90 pixels from (250, 154 + 98 k); the icon's and the mask's
+    // places inside it are the layout's, so the row is searched for their colours.
+    auto Find = [](const TPicture& Frame, int32_t Row, bool Blue) {
+        for (int32_t Y = 154 + 98 * Row; Y < 154 + 98 * Row + 90; ++Y) {
+            for (int32_t X = 250; X < 250 + 330; ++X) {
+                const uint32_t Pixel = Frame.PixelRGBA(X, Y);
+                const uint32_t R = Pixel >> 24, B = (Pixel >> 8) & 0xFF;
+                if (Blue && B > 0 && R == 0) return static_cast<int32_t>(B) / 0x40;
+                if (!Blue && R > 0 && B == 0) return static_cast<int32_t>(R) / 8 - 1;
+            }
+        }
+        return -1;
     };
-    auto MaskOf = [](const TPicture& Frame, int32_t Row) {
-        return static_cast<int32_t>((Frame.PixelRGBA(250 + Cell - 1, 154 + 98 * Row) >> 8) & 0xFF) / 0x40;
-    };
+    auto IconOf = [&](const TPicture& Frame, int32_t Row) { return Find(Frame, Row, false); };
+    auto MaskOf = [&](const TPicture& Frame, int32_t Row) { return Find(Frame, Row, true); };
     TPicture Frame = Shot();
     EXPECT_EQ(IconOf(Frame, 0), Ordinal(aiCastleBase) - 1);
     EXPECT_EQ(MaskOf(Frame, 0), 1) << "too dear";
