@@ -198,6 +198,9 @@ TEST_F(ShopItemList, AWinUnlocksEverythingBeforeItAndAnEarlierReplayTakesNothing
     EXPECT_TRUE(Shop.Item(2, 4).Unlocked && Shop.Item(2, 5).Unlocked);
     // The last one unlocked, the bonsai, is on page 2.
     EXPECT_EQ(Shop.FirstPage(), 2);
+    TProgressRecord Record = InitialProgressRecord();
+    Shop.StoreSaved(Record);
+    EXPECT_EQ(EncodeProgressRecord(Record)[1335], 2);
 
     Shop.UnlockForLevel(1, 3);
     for (int32_t L = 1; L <= 14; ++L) EXPECT_TRUE(Shop.IsUnlocked(TShopItemList::UnlockedItemType(1, L)));
@@ -205,6 +208,8 @@ TEST_F(ShopItemList, AWinUnlocksEverythingBeforeItAndAnEarlierReplayTakesNothing
     EXPECT_FALSE(Shop.IsUnlocked(aiPinkFurballs));
     // Unlocked last this time: the castle roof of 1-03, on page 3.
     EXPECT_EQ(Shop.FirstPage(), 3);
+    Shop.StoreSaved(Record);
+    EXPECT_EQ(EncodeProgressRecord(Record)[1335], 3);
 
     TShopItemList Full;
     Full.UnlockAll();
