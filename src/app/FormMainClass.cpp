@@ -335,6 +335,7 @@ bool TFormMain::CreateGameObjects() {
     CompanyLogos->SetLogoCount(std::filesystem::exists(LogoImagesFolder + "CompanyLogo3.jpg") ? 3 : 2);
     CreateRoundObjects();
     CreateMapObjects();
+    CreateGardenObjects();
     return true;
 }
 
@@ -346,6 +347,7 @@ void TFormMain::InitMainImages() {
     InitMenuImages();
     InitRoundImages();
     InitMapImages();
+    InitGardenImages();
 }
 
 void TFormMain::ApplyVolumes() {

@@ -21,6 +21,7 @@
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
 #include "FormMainBonusParts.h"
+#include "FormMainGardenParts.h"
 #include "FormMainMapParts.h"
 #include "FormMainMenuParts.h"
 #include "FormMainMonstersParts.h"
@@ -291,6 +292,8 @@ public:
     // The map and the level selection (FormMainMap*.cpp): the islands, the level dots
     // with the player's progress, and what the two screens show and slide.
     TMapParts Map;
+    // Mirel's garden island and its shop (FormMainGarden*.cpp).
+    TGardenParts Garden;
 
 private:
     // Start-up steps.
@@ -593,6 +596,49 @@ private:
     // balloon's fresh start whenever the level selection is left.
     void EnterGardenFromMap();
     void EnterGardenFromLevelSel();
+    // The garden's objects and its view (FormMainGarden.cpp).
+    void CreateGardenObjects();
+    void InitGardenImages();
+    void PlantAnnouncerPressed();
+    void PlantAnnouncementGone();
+    void DrawGardenLight();
+    void DrawGardenLights();
+    void TakeGardenPictureIfDue();
+    void ForgetGardenPicture();
+    // The shop window (FormMainShop.cpp).
+    void CreateShopWindow();
+    void InitShopImages();
+    void PlaceShopWidgets(TPoint Pos);
+    void ShowShopPage(int32_t Page);
+    void ShopWindowGone();
+    void ShopListChanged();
+    void ScrollShopTo(int32_t FirstRow);
+    void BuyShopSlot(int32_t Slot);
+    void ShopItemBought(TMirelIslandItemType Type, int32_t Price);
+    void MouseMoveShopItems(int32_t X, int32_t Y);
+    void MouseDownShopItems(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpShopItems(int32_t X, int32_t Y);
+    void EnableGardenVisitors(TMirelIslandItemType Type);
+    void ShowShopTipIfDue();
+    // The garden as a screen (FormMainGardenScene.cpp).
+    void CreateGardenScene();
+    void ResetGardenPanelSlides();
+    void MirelIslandEntryActions(TGameSceneValues OldScene);
+    void MirelIslandExitActions(TGameSceneValues NewScene);
+    void MirelIslandTransitionStarts(TGameSceneValues OldScene, TGameSceneValues NewScene);
+    void MouseMoveMirelIsland(int32_t X, int32_t Y);
+    void MouseDownMirelIsland(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpMirelIsland(int32_t X, int32_t Y);
+    void OpenShop();
+    void SizeShopTabs();
+    void ResetGardenForEntry();
+    void GreetFromStory();
+    void DrawGardenGauge(TPoint At);
+    // Steps of later features: the garden's trophies and its tutorial.
+    void TestGardenTrophies();
+    void PlaceGardenTutorial();
+    bool GardenTutorialActive() const;
+    void FrameGardenTutorial();
     // The garden view's own parts, and the balloon and gauge the menu keeps up to date.
     bool GardenPictureCurrent() const;
     void DrawGardenPicture();
@@ -711,6 +757,8 @@ private:
     void FrameScoringDust();
     // Gold dust along the result fairy's flight.
     void ScoringDustAt(int32_t X, int32_t Y);
+    void ResetScoringDust();
+    void ResetConfetti();
     void ApplyPauseToDecorations(bool Visible);
     // The map's and the level selection's: the sun's rays, the drifting clouds, the
     // shine round the right-hand corner button, the shine that follows the level

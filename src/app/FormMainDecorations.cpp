@@ -30,6 +30,9 @@ void TFormMain::StopMedalShine() {}
 void TFormMain::FrameMedalShine() {}
 void TFormMain::FrameScoringDust() {}
 void TFormMain::ScoringDustAt(int32_t /*X*/, int32_t /*Y*/) {}
+void TFormMain::ResetScoringDust() {}
+// Nothing of the last scene's confetti or dust follows into the garden.
+void TFormMain::ResetConfetti() {}
 void TFormMain::ApplyPauseToDecorations(bool /*Visible*/) {}
 // The map's sun rays and drifting clouds, the level selection's clouds.
 void TFormMain::FrameSunShine() {}

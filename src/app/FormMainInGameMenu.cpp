@@ -169,6 +169,7 @@ void TFormMain::MouseDownObjectiveInfo(TMouseButton Button, int32_t X, int32_t Y
 void TFormMain::MouseMoveStageResult(int32_t X, int32_t Y) { Results.OKButton->MouseMove(X, Y); }
 
 void TFormMain::MouseDownStageResult(TMouseButton Button, int32_t X, int32_t Y) {
+    PlantAnnouncerPressed();
     Results.OKButton->MouseDown(X, Y, Button);
 }
 

@@ -254,6 +254,7 @@ void TFormMain::NameListHidingComplete() {
 void TFormMain::DeleteSelectedPlayer() {
     const std::string Name = NameList->SelectedName();
     if (!Name.empty()) PlayerProgress->Delete(Name);
+    ForgetGardenPicture();
     NameList->DeleteSelected();
     NameList->Save();
     LoadedPlayerName.clear();

@@ -286,6 +286,7 @@ void TFormMain::StageResultHidingComplete() {
 // After the result (and any trophy): a new plant, a bonus stage, or back to the levels.
 void TFormMain::LeaveRound() {
     if (Round.Objective != goBonusStage) {
+        // The announcement's window, once it has gone, goes on from here (PlantAnnouncementGone).
         if (AnnouncePlantForLevel()) {
             Panels.MoneyPanel->Show();
             return;

@@ -55,9 +55,7 @@ void TFormMain::SceneExitActions(TGameSceneValues OldScene, TGameSceneValues New
             for (const char* Name : {"Help0", "Help1", "Help2"}) UnloadImage(Name);
             break;
         case gsLevelSel: LevelSelExitActions(); break;
-        case gsMirelIsland:
-            if (NewScene != gsShopItems && NewScene != gsNewTrophy) UnloadImageGroup(icMirelIsland - icTrophy);
-            break;
+        case gsMirelIsland: MirelIslandExitActions(NewScene); break;
         case gsAddInitialPlayer: AddInitialPlayerExitActions(); break;
         default: break;
     }
@@ -89,11 +87,7 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
             if (!ImageGroupLoaded(icTrophy)) LoadAllPngs(icTrophy);
             break;
         case gsLevelSel: LevelSelEntryActions(); break;
-        case gsMirelIsland:
-            if (OldScene == gsShopItems || OldScene == gsNewTrophy) break;
-            if (!ImageGroupLoaded(icMirelIsland)) LoadAllPngs(icMirelIsland);
-            MusicBox->SelectTrack(muMirelIsland);
-            break;
+        case gsMirelIsland: MirelIslandEntryActions(OldScene); break;
         case gsAddInitialPlayer: AddInitialPlayerEntryActions(); break;
         case gsHelp: Menus.Help.Pages.Prepare(); break;
         default: break;
@@ -104,6 +98,7 @@ void TFormMain::TransitionStartToSwitch(TObject* /*Sender*/, TGameSceneValues Ol
                                         TGameSceneValues NewScene) {
     HideMenuPanelsOnTransition(OldScene, NewScene);
     MapTransitionStarts(OldScene);
+    MirelIslandTransitionStarts(OldScene, NewScene);
 }
 
 void TFormMain::TransitionSceneSwitch(TObject* /*Sender*/, TGameSceneValues NewScene) { GameScene->SetValue(NewScene); }
@@ -152,6 +147,8 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsStageResult: MouseMoveStageResult(X, Y); break;
         case gsMap: MouseMoveMap(X, Y); break;
         case gsLevelSel: MouseMoveLevelSel(X, Y); break;
+        case gsMirelIsland: MouseMoveMirelIsland(X, Y); break;
+        case gsShopItems: MouseMoveShopItems(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseMoveAddPlayer(X, Y); break;
         default: MouseMoveMenuScreen(Scene, X, Y); break;
@@ -170,6 +167,8 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsStageResult: MouseDownStageResult(Button, X, Y); break;
         case gsMap: MouseDownMap(Button, X, Y); break;
         case gsLevelSel: MouseDownLevelSel(Button, X, Y); break;
+        case gsMirelIsland: MouseDownMirelIsland(Button, X, Y); break;
+        case gsShopItems: MouseDownShopItems(Button, X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseDownAddPlayer(Button, X, Y); break;
         default: MouseDownMenuScreen(Scene, Button, X, Y); break;
@@ -186,6 +185,8 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsStageResult: MouseUpStageResult(X, Y); break;
         case gsMap: MouseUpMap(X, Y); break;
         case gsLevelSel: MouseUpLevelSel(X, Y); break;
+        case gsMirelIsland: MouseUpMirelIsland(X, Y); break;
+        case gsShopItems: MouseUpShopItems(X, Y); break;
         case gsAddPlayer:
         case gsAddInitialPlayer: MouseUpAddPlayer(X, Y); break;
         default: MouseUpMenuScreen(Scene, X, Y); break;
@@ -214,8 +215,6 @@ void TFormMain::FrameObjectiveInfo() {
     FrameRoundBackground();
     Gauges.ObjectiveInfo->UpdateAndDraw();
 }
-void TFormMain::FrameMirelIsland() {}
-void TFormMain::FrameShopItems() { FrameMirelIsland(); }
 void TFormMain::FrameNewTrophy() { SceneFrame(TrophyBackgroundScene); }
 void TFormMain::FrameNewIncentive() { FrameMainGame(); }
 

@@ -6,6 +6,7 @@
 #include "OmegaFontClass.h"
 #include "OmegaImageListClass.h"
 #include "SFXPlayerClass.h"
+#include "ShopItemListClass.h"
 #include "TextStringsClass.h"
 
 namespace {
@@ -26,22 +27,6 @@ constexpr double ItemMaxBeforePop = 0.3;
 constexpr double GlowAlpha = 225.0 / 255.0;
 constexpr double NameAlpha = 225.0;
 constexpr double NameShadowAlpha = 135.0;
-
-struct TLevelUnlock {
-    int8_t Island;
-    int8_t Level;
-    TMirelIslandItemType Type;
-};
-constexpr TLevelUnlock LevelUnlocks[] = {
-    {1, 1, aiCastleBase},   {1, 2, aiSunFlowers},         {1, 3, aiCastleRoof},        {1, 4, aiRedFlowers},
-    {1, 5, aiFacedOakTree}, {1, 6, aiCastleTower},        {1, 7, aiBlueButterflies},   {1, 8, aiBridgePath},
-    {1, 9, aiStone},        {1, 10, aiPond},              {1, 11, aiCastleLogo},       {1, 12, aiCastleFlags},
-    {1, 13, aiSakuraTree},  {1, 14, aiPinkButterflies},   {2, 1, aiBerryBush},         {2, 2, aiYellowBush},
-    {2, 4, aiBonsai},       {2, 7, aiPinkFurballs},       {2, 11, aiBalloonCactus},    {2, 16, aiBigTree},
-    {3, 3, aiAppleTree},    {3, 8, aiSmallFairies},       {3, 15, aiPineTree},         {4, 5, aiPalmTree},
-    {4, 11, aiMushroom},    {4, 19, aiStandingRoot},      {5, 7, aiRainbow},           {5, 13, aiZigzagTree},
-    {5, 21, aiSpottedRoot},
-};
 
 constexpr int32_t ItemTypeCount = static_cast<int32_t>(aiSmallFairies) + 1;
 
@@ -123,11 +108,9 @@ bool InLevelRange(int32_t Island, int32_t Level) {
 }
 }  // namespace
 
+// The shop keeps which level unlocks what.
 TMirelIslandItemType ItemUnlockedByLevel(int32_t Island, int32_t Level) {
-    for (const TLevelUnlock& Unlock : LevelUnlocks) {
-        if (Unlock.Island == Island && Unlock.Level == Level) return Unlock.Type;
-    }
-    return aiNone;
+    return TShopItemList::UnlockedItemType(Island, Level);
 }
 
 int32_t ShopItemNameLine(TMirelIslandItemType AItemType) { return NameLines[Ordinal(AItemType)]; }

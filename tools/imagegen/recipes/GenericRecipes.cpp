@@ -2,7 +2,9 @@
 // pattern, and images derived from other images (blurs, mirrors).
 #include "RecipeClass.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -87,6 +89,47 @@ QUELLOW_RECIPE("mirror", [](const TRecipeContext& C) {
     for (int p = 0; p < e.PatternCount(); ++p) {
         const int x = static_cast<int>(C.CellX(p)), y = static_cast<int>(C.CellY(p));
         canvas.Draw(source.Cut(x, y, e.PatternWidth, e.PatternHeight).Mirrored(), x, y);
+    }
+    return canvas;
+});
+
+
+// thumbs MARGIN PIECE0 PIECE1 ...: pattern i is a small picture of another image, scaled
+// to fit its pattern less MARGIN pixels on every side, proportions kept, centred (icons
+// made from the pictures they stand for, so nothing is drawn twice). A piece is
+//   NAME            the whole of another catalogue image;
+//   NAME@X,Y,W,H    the part of it with its top-left corner at (X, Y), W x H (one pattern);
+//   svg:FILE        an SVG drawing, its view box fitted the same way.
+// A picture is never enlarged more than twice, so small ones stay crisp.
+QUELLOW_RECIPE("thumbs", [](const TRecipeContext& C) {
+    const auto& e = C.Entry();
+    if (static_cast<int>(C.Args().size()) - 1 != e.PatternCount())
+        C.Fail("names " + std::to_string(C.Args().size() - 1) + " pieces for " + std::to_string(e.PatternCount()) +
+               " patterns");
+    const double margin = C.NumberArg(0);
+    const double boxW = e.PatternWidth - 2 * margin, boxH = e.PatternHeight - 2 * margin;
+    if (boxW < 1 || boxH < 1) C.Fail("a margin that leaves no room");
+    TCanvas canvas = C.NewCanvas();
+    for (int p = 0; p < e.PatternCount(); ++p) {
+        const std::string& piece = C.Args()[static_cast<size_t>(p) + 1];
+        if (piece.rfind("svg:", 0) == 0) {
+            C.Svg(piece.substr(4)).Render(canvas, C.CellX(p) + margin, C.CellY(p) + margin, boxW, boxH);
+            continue;
+        }
+        const auto at = piece.find('@');
+        const TCanvas& whole = C.Image(piece.substr(0, at));
+        TCanvas part = whole;
+        if (at != std::string::npos) {
+            int x = 0, y = 0, w = 0, h = 0;
+            if (std::sscanf(piece.c_str() + at + 1, "%d,%d,%d,%d", &x, &y, &w, &h) != 4 || w < 1 || h < 1 ||
+                x < 0 || y < 0 || x + w > whole.Width() || y + h > whole.Height())
+                C.Fail("bad piece '" + piece + "'");
+            part = whole.Cut(x, y, w, h);
+        }
+        const double scale = std::min({boxW / part.Width(), boxH / part.Height(), 2.0});
+        const double x = C.CellX(p) + (e.PatternWidth - part.Width() * scale) / 2;
+        const double y = C.CellY(p) + (e.PatternHeight - part.Height() * scale) / 2;
+        canvas.Draw(part, x, y, 1.0, scale);
     }
     return canvas;
 });
