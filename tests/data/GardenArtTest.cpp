@@ -93,3 +93,48 @@ TEST(GardenArt, TheObjectsAndMirelStandOnTheLawn) {
         EXPECT_TRUE(g > r + 10 && g > b + 10) << p.What << " at (" << p.X << ", " << p.Y << ") is not on the lawn";
     }
 }
+
+// Over a garden picture the top layer hides everything above y 146 (its lawn band, left of
+// x 690) and the eight tall trees are drawn again from their "_Top" crops, each at its
+// tree's place. A crop must be its tree's own drawing at full size, in place, and hold all
+// of the tree above that line, trunk included, or the top layer would cut the tree there.
+TEST(GardenArt, TheTallTreesTopsHoldTheirTreesAboveTheTopLayerAndNothingBelowIt) {
+    struct TTree {
+        const char* Image;
+        int X, Y;  // the garden place
+    };
+    const TTree trees[] = {
+        {"MirelsPineTree1", 201, 89},  {"MirelsPineTree2", 78, 87},      {"MirelsPalmTree1", 378, 35},
+        {"MirelsPalmTree2", 640, 18},  {"MirelsZigzagTree1", 127, 8},    {"MirelsZigzagTree2", 675, 111},
+        {"MirelsStandingRoot1", 14, 49}, {"MirelsSpottedRoot1", 399, 79},
+    };
+    for (const auto& tree : trees) {
+        SCOPED_TRACE(tree.Image);
+        const TPicture whole = Load(std::string(tree.Image) + ".png");
+        const TPicture top = Load(std::string(tree.Image) + "_Top.png");
+        ASSERT_EQ(top.Width, whole.Width);
+        ASSERT_EQ(top.Height, whole.Height);
+        int missing = 0, moved = 0, held = 0, below = 0;
+        for (int y = 0; y < whole.Height; ++y)
+            for (int x = 0; x < whole.Width; ++x) {
+                const uint32_t w = whole.PixelRGBA(x, y), t = top.PixelRGBA(x, y);
+                // where the crop is solid it is the tree's own picture
+                if (Channel(t, 0) == 255 && Channel(w, 0) == 255) {
+                    int d = 0;
+                    for (const int shift : {8, 16, 24}) d += std::abs(Channel(t, shift) - Channel(w, shift));
+                    if (d > 6) ++moved;
+                }
+                // above the top layer's edge the crop holds all of the tree
+                if (tree.Y + y < 146 && Channel(w, 0) > 0) {
+                    ++held;
+                    if (std::abs(Channel(t, 0) - Channel(w, 0)) > 3) ++missing;
+                }
+                // below it the picture shows the tree as it stood, under what was drawn after it
+                if (tree.Y + y >= 146 && Channel(t, 0) > 0) ++below;
+            }
+        EXPECT_GT(held, 0) << "the tree does not reach up behind the top layer";
+        EXPECT_EQ(moved, 0) << "crop pixels that are not the tree's own";
+        EXPECT_EQ(missing, 0) << "pixels of the tree above y 146 that its crop leaves out";
+        EXPECT_EQ(below, 0) << "crop pixels below y 146, which would cover what stands in front";
+    }
+}

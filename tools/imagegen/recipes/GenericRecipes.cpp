@@ -134,4 +134,18 @@ QUELLOW_RECIPE("thumbs", [](const TRecipeContext& C) {
     return canvas;
 });
 
+
+// rowsabove ROWS IMAGE: another image's rows above ROWS, the rest left clear (the part of a
+// picture that a layer drawn over it covers, to be drawn again on top of that layer).
+QUELLOW_RECIPE("rowsabove", [](const TRecipeContext& C) {
+    const int rows = static_cast<int>(C.NumberArg(0));
+    TCanvas canvas = C.Image(C.Arg(1));
+    if (rows < 0 || rows > canvas.Height()) C.Fail("rows outside the image");
+    TCairo cr(canvas);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_rectangle(cr, 0, rows, canvas.Width(), canvas.Height() - rows);
+    cairo_fill(cr);
+    return canvas;
+});
+
 }  // namespace
