@@ -53,6 +53,8 @@ struct TGardenParts {
     int32_t LightsFrame = 0;
     // The garden became the current scene and its first frame has not run yet.
     bool FirstFramePending = false;
+    // How often the garden's trophies were asked for (once on each arrival in the garden).
+    int32_t TrophyTestCount = 0;
     // A purchase changed the garden: the progress is saved and the picture taken
     // once the shop window has slid out.
     bool ChangedByPurchase = false;

@@ -13,10 +13,11 @@ constexpr const char* BalloonImage = "MirelBalloon";
 // The balloon's text starts faint and types in a character a frame.
 constexpr int32_t TextStartingAlpha = 30;
 constexpr int32_t TextAlphaStep = 12;
-// Mirel writes in black on her white balloon.
-constexpr uint8_t TextRed = 0;
-constexpr uint8_t TextGreen = 0;
-constexpr uint8_t TextBlue = 0;
+// Mirel's words keep the lettering's own white with its plum rim, which reads on the
+// cream balloon (a dark tint would fill the rim in and run the letters together).
+constexpr uint8_t TextRed = 255;
+constexpr uint8_t TextGreen = 255;
+constexpr uint8_t TextBlue = 255;
 // Where the text's centre sits in the balloon's artwork, from its top-left.
 constexpr int32_t TextCentreX = 101;
 constexpr int32_t TextCentreY = 45;

@@ -74,6 +74,8 @@ constexpr TTileCountSeed TileCountSeeds[] = {
     {"DustParticle", 3, 7}, {"HammerHitting", 9, 1}, {"SpiderWalking", 1, 9}, {"CommentFont", 42, 1},
     {"ComicFont", 82, 1}, {"SmallTavi", 8, 1}, {"Trophies", 7, 3}, {"AbsorbedEnergy", 5, 3},
     {"StoryFont", 49, 1}, {"StoryFont_Caps", 26, 1}, {"TutorialIcons", 1, 10}, {"TutorialClickHere", 2, 2},
+    // The garden's lights over the castle and the pond.
+    {"MirelsCastleRiffle", 8, 1}, {"MirelsCastleLogoShine", 8, 1}, {"MirelsPondRiffle", 8, 1},
 };
 static_assert(std::size(TileCountSeeds) == TSpriteTileCount::EntryCount);
 }  // namespace

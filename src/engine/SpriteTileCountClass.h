@@ -24,7 +24,7 @@ struct TSpriteTileCountEntry {
 
 class TSpriteTileCount : public TObject {
 public:
-    static constexpr int32_t EntryCount = 227;
+    static constexpr int32_t EntryCount = 230;
 
     // Fills the table.
     TSpriteTileCount();

@@ -1,6 +1,7 @@
 // Checks the drawn image set against the table of every image the game loads
 // (ExpectedImages.txt): names, folders, file types, pattern grids and the pattern
 // sizes the game's drawing relies on, and that the generator is repeatable.
+#include "SpriteTileCountClass.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,18 @@ TEST(ImageSet, EveryDeclaredImageIsOneTheGameLoadsWithItsGridAndSize) {
                 << "pattern size " << d.PatternWidth << "x" << d.PatternHeight << ", the game expects "
                 << it->second.Size;
         }
+    }
+}
+
+// The game cuts an image into patterns by its tile table: an image of several patterns
+// missing from it would be drawn whole where one pattern belongs.
+TEST(ImageSet, TheGameCutsEveryImageIntoItsGrid) {
+    TSpriteTileCount Table;
+    for (const auto& [Path, Expected] : LoadExpected()) {
+        if (Expected.Grid == "1x1") continue;
+        const std::string File = fs::path(Path).stem().string();
+        const TTileCount Count = Table.GetTileCount(File);
+        EXPECT_EQ(std::to_string(Count.Columns) + "x" + std::to_string(Count.Rows), Expected.Grid) << Path;
     }
 }
 
