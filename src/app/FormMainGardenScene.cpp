@@ -160,7 +160,7 @@ void TFormMain::MouseUpMirelIsland(int32_t X, int32_t Y) {
 // The trophies for a half and a whole garden come with the trophy cabinet, which tests
 // them here.
 void TFormMain::TestGardenTrophies() { ++Garden.TrophyTestCount; }
-// The garden's tutorial comes with the story and tutorial.
+// The garden's tutorial and its tip on a first visit come with the story and tutorial.
 void TFormMain::PlaceGardenTutorial() {}
 bool TFormMain::GardenTutorialActive() const { return false; }
 void TFormMain::FrameGardenTutorial() {}
