@@ -4,7 +4,8 @@
 // spiders spin a web that keeps its tile from being selected; a busy fairy at
 // the wave leaves the lesson to the first finished web; 1-10's spider hunt is
 // won by hitting spiders; a shuffle during a hunt brings no spider until the new
-// board is in place.
+// board is in place; the spray hits a spider; the pause freezes them and time up
+// knocks them off.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 
 #include "GeneralRoutinesClass.h"
 #include "LevelFileClass.h"
+#include "RecordBytesClass.h"
 #include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 #include "TestSupport.h"
@@ -54,15 +56,45 @@ TPoint TileCentre(const TGameBoard& Board, TPoint Tile) {
             Board.Top + (Tile.Y - 1) * BoardTilePixels + BoardTilePixels / 2};
 }
 
+void WriteSaveWithAerosols(TTestDriver& Driver, const std::string& Name) {
+    TProgressRecord Record = InitialProgressRecord();
+    Record.UnlockedToolLevel = toAerosol;
+    Record.Aerosols = 3;
+    Driver.WritePlayerList({Name});
+    const TProgressRecordBytes Bytes = EncodeProgressRecord(Record);
+    WriteWholeFile(Driver.UserDataFolder() + "/Quellow/" + Name + ".sav",
+                   std::string(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
+}
+
+// 1-10's hunt, long and with a target never reached.
+void EndlessHunt(TLevelRecord& Record) {
+    Record.Time = 3000;
+    Record.TargetSpidersToHunt = 99;
+}
+
 class SpidersRound : public ::testing::Test {
 protected:
-    void Open(const std::string& AppFolder) {
+    void Open(const std::string& AppFolder, bool PlayMap = false) {
         TTestDriverSetup Setup;
         Setup.Headless = true;
         Setup.AppFolder = AppFolder;
+        Setup.PlayMap = PlayMap;
         Driver = std::make_unique<TTestDriver>(Setup);
+        if (PlayMap) WriteSaveWithAerosols(*Driver, "ANNA");
         ASSERT_TRUE(Driver->Start());
+        if (PlayMap) {
+            ASSERT_TRUE(Driver->StepUntil(
+                [&] { return Form().Scene() == gsMap && !Form().SceneTransition->Active(); }, 600));
+        }
         Bot = std::make_unique<TRoundDriver>(*Driver);
+    }
+    // The first spider resting or crawling on the board, or -1.
+    int OnBoard() {
+        for (int I = 0; I < TCrawlingSpiders::SlotCount; ++I) {
+            const TSpiderState S = Spiders().Spider(I).State;
+            if (S == ssWalking || S == ssStopped) return I;
+        }
+        return -1;
     }
     // Counts the landed fruits and notes the count at every wave and every web put,
     // with the fruit interval after each.
@@ -229,10 +261,7 @@ TEST_F(SpidersRound, OneTenIsWonByHittingSpiders) {
 // While the shuffle flies the board away no spider drops in, though the hunt asks to
 // top up; with the new board in place the hunt tops up at once.
 TEST_F(SpidersRound, AShuffleDuringAHuntAddsNobodyWhileItRuns) {
-    TSpidersGame Game(10, [](TLevelRecord& Record) {
-        Record.Time = 3000;
-        Record.TargetSpidersToHunt = 99;
-    });
+    TSpidersGame Game(10, EndlessHunt);
     Open(Game.Path());
     ASSERT_TRUE(Bot->Start(1, 10, 4));
     // Top-ups come every frame, so one falls inside the shuffle for sure.
@@ -264,6 +293,79 @@ TEST_F(SpidersRound, AShuffleDuringAHuntAddsNobodyWhileItRuns) {
     Driver->Step(2);
     EXPECT_EQ(Present(), Spiders().MaxSpidersOnBoard) << "the new board is topped up at once";
     EXPECT_EQ(Spiders().WebsSpun(), 0) << "a new quota";
+}
+
+// Held over a spider's middle, the aerosol's spray hits it (and it counts in the hunt),
+// aiming from the spider art's size whether the images are loaded or not.
+TEST_F(SpidersRound, TheSprayHitsASpiderAndItCountsInTheHunt) {
+    TSpidersGame Game(10, EndlessHunt);
+    Open(Game.Path(), true);
+    ASSERT_TRUE(Bot->Start(1, 10, 3));
+    EXPECT_EQ(Spiders().SpiderWidth, 72);
+    EXPECT_EQ(Spiders().SpiderHeight, 66);
+    TAerosol& Aerosol = *Form().Tools.Aerosol;
+    ASSERT_TRUE(Aerosol.Available);
+    ASSERT_TRUE(PlayUntil([&] { return OnBoard() >= 0 && Form().Scene() == gsMainGame; }, 1800));
+    ASSERT_TRUE(Until([&] { return Form().Panels.LeftPanel->Position().X == 0; }, 400));
+    ASSERT_TRUE(Until([&] { return OnBoard() >= 0; }, 400));
+    bool Exists = false;
+    Aerosol.OnEnemiesExistQuestion(&Aerosol, Exists);
+    EXPECT_TRUE(Exists) << "a spider on the board is an enemy to spray";
+    int Hits = 0;
+    auto Hit = Spiders().OnOneSpiderHit;
+    Spiders().OnOneSpiderHit = [&, Hit](TObject* Sender) {
+        ++Hits;
+        Hit(Sender);
+    };
+    const TSpiderSlot& Spider = Spiders().Spider(OnBoard());
+    Driver->MouseMove(45, 300);
+    Driver->MouseDown(45, 300);
+    Driver->MouseUp(45, 300);
+    ASSERT_EQ(Aerosol.State(), thHeld);
+    const int X = Spider.PosX + Spiders().SpiderWidth / 2;
+    const int Y = Spider.PosY + Spiders().SpiderHeight / 2;
+    Driver->MouseMove(X, Y);
+    Driver->MouseDown(X, Y);
+    Driver->MouseUp(X, Y);
+    ASSERT_TRUE(Until([&] { return Spider.State == ssHit || Spider.State == ssFalling; }, 60)) << "the spray missed";
+    EXPECT_EQ(Hits, 1);
+    EXPECT_EQ(Aerosol.Count(), 2);
+    ASSERT_TRUE(Until([&] { return Spider.State == ssInactive; }, 200));
+}
+
+// The pause hides and freezes the spiders and the tearings; time up knocks every spider
+// off uncounted while the hunt goes on.
+TEST_F(SpidersRound, APauseFreezesTheSpidersAndTimeUpKnocksThemOffUncounted) {
+    TSpidersGame Game(10, [](TLevelRecord& Record) {
+        EndlessHunt(Record);
+        Record.Time = 60;
+    });
+    Open(Game.Path());
+    ASSERT_TRUE(Bot->Start(1, 10, 3));
+    ASSERT_TRUE(PlayUntil([&] { return OnBoard() >= 0 && Form().Scene() == gsMainGame; }, 1800));
+    const TSpiderSlot& Spider = Spiders().Spider(OnBoard());
+    Driver->KeyDown(SDLK_SPACE);
+    Driver->Step(1);
+    ASSERT_FALSE(Spiders().Visible);
+    EXPECT_FALSE(Form().WebEffect->Visible);
+    const TSpiderSlot Before = Spider;
+    Driver->Step(50);
+    EXPECT_EQ(Spider.PosX, Before.PosX);
+    EXPECT_EQ(Spider.PosY, Before.PosY);
+    EXPECT_EQ(Spider.State, Before.State);
+    Driver->KeyDown(SDLK_SPACE);
+    Driver->Step(1);
+    EXPECT_TRUE(Spiders().Visible);
+    EXPECT_TRUE(Form().WebEffect->Visible);
+    int Hits = 0;
+    auto Hit = Spiders().OnOneSpiderHit;
+    Spiders().OnOneSpiderHit = [&, Hit](TObject* Sender) {
+        ++Hits;
+        Hit(Sender);
+    };
+    ASSERT_TRUE(Until([&] { return Form().Scene() == gsTimeUp; }, 2200));
+    EXPECT_EQ(Present(), 0) << "time up sends every spider off the board";
+    EXPECT_EQ(Hits, 0) << "uncounted";
 }
 
 }  // namespace
