@@ -3,8 +3,9 @@
 // while the combos show, so the busiest frames (cascades, combos, the shuffle
 // flying the board away) are among those timed, with the fairy's dust pool kept
 // full; a third pass keeps every special object's effect busy as well (bombs
-// bursting, stars, the blaster, the uni bubble and the three shines) and every worm
-// slot (crawling in, biting, rolling off); a fourth times 1-15's
+// bursting, stars, the blaster, the uni bubble and the three shines), every worm
+// slot (crawling in, biting, rolling off), twenty spiders (dropping in, crawling,
+// spinning, hit and rolling off) and twenty tearing webs; a fourth times 1-15's
 // bird while its aura is at its peak, with the light from the timer kept flowing into it.
 // Prints the busiest and the typical frame in milliseconds. Figures only; nothing here fails.
 //   bench_round [GAME_FOLDER]
@@ -33,7 +34,7 @@ struct TFrameTimes {
 };
 
 // Every special object's effect at work at once, topped up each frame.
-void KeepEffectsBusy(TFormMain& Form) {
+void KeepEffectsBusy(TFormMain& Form, int64_t Frame) {
     TRoundSpecials& Specials = Form.Specials;
     if (Specials.Bomb->ActiveCount() < TBombEffect::SlotCount / 2) {
         Specials.Bomb->Start(300, 200);
@@ -56,6 +57,25 @@ void KeepEffectsBusy(TFormMain& Form) {
     }
     if (Worms.DrivenOff(0).State == wsInactive)
         for (int32_t Column = 1; Column <= 10; ++Column) Worms.DriveOffEater({Column, 4});
+    // Twenty spiders: a hunt tops the board up every frame, and every second those over
+    // one third of the board are hit, so some drop in, crawl and spin while others roll off.
+    TCrawlingSpiders& Spiders = *Form.CrawlingSpiders;
+    if (!Spiders.Hunting()) {
+        Spiders.MaxSpidersOnBoard = TCrawlingSpiders::SlotCount;
+        Spiders.MaxWebs = 1000;
+        Spiders.MinKeepAddingInterval = FrameStep;
+        Spiders.MaxKeepAddingInterval = FrameStep;
+        Spiders.TakeBoard(Form.GameBoard->BoardData());
+        Spiders.StartHunt(0);
+    }
+    if (Frame % 33 == 0) {
+        const int32_t Third = static_cast<int32_t>(Frame / 33 % 3);
+        const int32_t Left = Form.GameBoard->Left + Third * 153;
+        Spiders.HitInRect(Rect(Left, 0, Left + 153, 600));
+    }
+    // Twenty webs tearing at once.
+    TWebEffect& Webs = *Form.WebEffect;
+    for (int32_t I = Webs.ActiveCount(); I < TWebEffect::SlotCount; ++I) Webs.Start({I % 10 + 1, I / 10 + 4});
 }
 
 TFrameTimes Time(bool Headless, const std::string& Folder, bool EffectsFull = false) {
@@ -82,7 +102,7 @@ TFrameTimes Time(bool Headless, const std::string& Folder, bool EffectsFull = fa
             const TPoint Fairy = Form.Fairy->RoundedPosition();
             for (int32_t I = 0; I < TFairyDust::SlotCount && Form.FairyDust->ActiveCount() < TFairyDust::SlotCount; ++I)
                 Form.FairyDust->Emit(Fairy.X, Fairy.Y, dkTrail);
-            if (EffectsFull) KeepEffectsBusy(Form);
+            if (EffectsFull) KeepEffectsBusy(Form, Round.Frame());
             const auto Start = std::chrono::steady_clock::now();
             Round.BotFrame({});
             if (!Headless) {

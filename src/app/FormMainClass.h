@@ -17,6 +17,7 @@
 
 #include "AnimDataClass.h"
 #include "CompanyLogosClass.h"
+#include "CrawlingSpidersClass.h"
 #include "FairyClass.h"
 #include "FairyDustClass.h"
 #include "FallingFruitsClass.h"
@@ -67,6 +68,7 @@
 #include "SpriteTileCountClass.h"
 #include "SwapEffectClass.h"
 #include "TextStringsClass.h"
+#include "WebEffectClass.h"
 
 // The folders the image loader reads, by category.
 enum TImageCategory : uint8_t {
@@ -237,6 +239,10 @@ public:
     std::unique_ptr<TFairy> Fairy;
     // The worms that crawl over the board and creep into its fruits (FormMainWorms.cpp).
     std::unique_ptr<TFruitWorms> FruitWorms;
+    // The spiders that drop onto the board and spin webs over its tiles, and the
+    // tearing of a web (FormMainSpiders.cpp).
+    std::unique_ptr<TCrawlingSpiders> CrawlingSpiders;
+    std::unique_ptr<TWebEffect> WebEffect;
 
     // The round (FormMainRound*.cpp): its gauges, scoring, panels, results, comment
     // writers, the shuffle's effects and what the main form knows of the round.
@@ -659,6 +665,12 @@ private:
     void ApplyPauseToWorms(bool Visible);
     void CountLandedFruitForWorms();
     void CountLandedFruitForSpiders();
+    void CreateSpiders();
+    void InitSpiderImages();
+    void SpidersFruitsIntervalReached();
+    void SpiderPutWeb(TPoint TilePos);
+    void OneSpiderHit();
+    void StartSpiderHunt();
     void ResetSpidersForRound();
     void FrameWebsAndSpiders();
     void RemoveSpiders();

@@ -74,7 +74,7 @@ void TFormMain::WireFallingEffects() {
     LockerFiller->OnFinish = [this](TObject*) {
         GameBoard->CanDraw = true;
         LockerFrames->FlyIn();
-        // Still to come: the spider hunt starts.
+        StartSpiderHunt();
         FairyArrivesWithBoard();
     };
 
@@ -83,12 +83,11 @@ void TFormMain::WireFallingEffects() {
     LockersAwayEffect->OnAboutSpreading = [this](TObject*) { SinkKnockedOutMonster(); };
 
     // What refill and the locker check ask or report, for the parts that answer later:
-    // the player's tools, torn webs. The new specials and the flower row are answered
-    // with the special objects (FormMainPickups.cpp).
+    // the player's tools. The new specials and the flower row are answered with the
+    // special objects (FormMainPickups.cpp), torn webs with the spiders (FormMainSpiders.cpp).
     GameBoard->OnAcquiredMagicKeysQuestion = [](TObject*, int32_t& /*Acquired*/) {};
     GameBoard->OnAcquiredBroomsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
     GameBoard->OnAcquiredAerosolsQuestion = [](TObject*, int32_t& /*Acquired*/) {};
-    GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
 }
 
 void TFormMain::StartFallingForLevel() {

@@ -63,7 +63,7 @@ void TFormMain::WireSpecialObjects() {
     Specials.HammeredObjects->OnFinish = [this](TObject*) {
         GameBoard->HammeredDone();
         FruitWorms->HitByStatus(GameBoard->TileStatuses());
-        // Still to come here: the spiders are told the board's statuses.
+        CrawlingSpiders->HitByStatus(GameBoard->TileStatuses());
     };
     // The island's monster may be hit or swallow a smashed tile on its way down.
     Specials.HammeredObjects->OnMonsterHitCheck = [this](TObject*, TPoint FruitPos, bool& Hitting,
@@ -78,7 +78,7 @@ void TFormMain::WireSpecialObjects() {
     // The worms and spiders in the blast are hit.
     Board.OnEnemiesBanned = [this](TObject*, TSimpleObjectArray BannedPosArray) {
         FruitWorms->HitByMask(BannedPosArray);
-        // Still to come here: the spiders in the blast are hit.
+        CrawlingSpiders->HitByMask(BannedPosArray);
     };
 
     // Fruit blasters: the spin over the tile and the board's wave.

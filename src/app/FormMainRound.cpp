@@ -32,6 +32,7 @@ void TFormMain::CreateRoundObjects() {
     FairyDust->OmgImgList = &OmegaImageList1;
     CreateFairy();
     CreateWorms();
+    CreateSpiders();
     CreateMonsters();
     BoardEffects.ShuffleAway = std::make_unique<TShuffleAwayEffect>();
     BoardEffects.LostBoard = std::make_unique<TLostBoardEffect>();
@@ -208,6 +209,7 @@ void TFormMain::InitRoundImages() {
         Button->InitImageSize();
     }
     for (auto& Writer : Comments.Writers) Writer->TakeLetterSize();
+    InitSpiderImages();
 }
 
 // --- Level start ------------------------------------------------------------

@@ -36,11 +36,8 @@ void TFormMain::WireSwapEffects() {
     };
     GroupedFruitsEffect->OnNewFlowerAcquired = [this](TObject*, TPoint TilePos) { NewFlowerAcquired(TilePos); };
 
-    // The fruit check also speaks to parts of the round that are still to come:
-    // the web torn off a matched tile, the hint's no-match timer. Their handlers
-    // are filled in as those parts arrive. The worm driven off a matched fruit is
-    // the worms' own (FormMainWorms.cpp).
-    GameBoard->OnWebEffectRequest = [](TObject*, TPoint) {};
+    // The worm driven off a matched fruit is the worms' own (FormMainWorms.cpp), the
+    // web torn off a matched tile the spiders' (FormMainSpiders.cpp).
     // A move was made: the hint she was going to show is stale.
     GameBoard->OnNoMatchTimerReset = [this](TObject*) { Fairy->ClearHintTiles(); };
 }
@@ -77,7 +74,7 @@ void TFormMain::GroupedFruitsRequested(const TBoardData& NewBoardData, const TSi
     MatchedCyanEffect->Start(GroupedFruits);
     if (CheckCombos) Scoring.Combos->CheckCombos(NewBoardData, GroupedFruits, SwappedTilePos);
     FruitWorms->HitByMask(GroupedFruits);
-    // Still to come here: the spiders caught in the grouped tiles.
+    CrawlingSpiders->HitByMask(GroupedFruits);
 }
 
 void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleObjectArray& GroupedFruits) {
@@ -87,7 +84,7 @@ void TFormMain::GroupingComplete(const TBoardData& BoardDataTmp, const TSimpleOb
     StartFallingFruits(BoardDataTmp, GroupedFruits, FallModeMatched);
     // The removed tiles and every tile coming down into their place are falling now.
     FruitWorms->HitByStatus(GameBoard->TileStatuses());
-    // Still to come here: the spiders are told the board's statuses.
+    CrawlingSpiders->HitByStatus(GameBoard->TileStatuses());
 }
 
 void TFormMain::NewToolAcquired(TPoint TilePos, int32_t AToolIdx) {

@@ -75,14 +75,14 @@ void TFormMain::WireTools() {
 
     TAerosol& Aerosol = *Tools.Aerosol;
     Aerosol.OnSpraySizeChange = [this](TObject*, TRect ASprayRect) {
-        // Still to come here: the spiders in the spray are hit (spiders and webs).
+        CrawlingSpiders->HitInRect(ASprayRect);
         FruitWorms->HitInRect(ASprayRect);
         GameBoard->SprayWorms(ASprayRect);
         SprayMonster(ASprayRect);
     };
     Aerosol.OnEnemiesExistQuestion = [this](TObject*, bool& EnemiesExist) {
-        EnemiesExist = GameBoard->EatingCount() > 0 || FruitWorms->CrawlerCount() > 0;
-        // Still to come here: or a spider is on the board (spiders and webs).
+        EnemiesExist = GameBoard->EatingCount() > 0 || FruitWorms->CrawlerCount() > 0 ||
+                       CrawlingSpiders->PresentCount() > 0;
     };
 
     GameBoard->OnAcquiredMagicKeysQuestion = [this](TObject*, int32_t& Acquired) {

@@ -14,7 +14,7 @@ void TFormMain::TutorialEvent(int32_t Island, int32_t Level, int32_t Event) {
     if (!Own) return;
     // The board took its own features; the enemies' values are handed on here.
     if (*Feature == hfWormInterval) FruitWorms->FruitsInterval = *Own;
-    // Still to come here: the released spiders' fruit interval goes to them (spiders).
+    if (*Feature == hfSpiderInterval) CrawlingSpiders->FruitsInterval = *Own;
 }
 
 void TFormMain::ResetTutorialForRound() {}

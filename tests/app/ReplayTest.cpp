@@ -21,6 +21,9 @@ struct TRoundTrace {
     // What the round's monster went through (in a beat-the-monster level).
     bool MonsterAbsorbed = false;
     int32_t MonsterEnergyLeft = 0;
+    // What the round's enemies did.
+    bool SpiderHit = false;
+    bool WormCrawled = false;
 };
 
 void Mix(uint64_t& Hash, const void* Data, size_t Size) {
@@ -68,6 +71,26 @@ uint64_t Digest(TFormMain& Form) {
             MixValue(Hash, Slot->Angle);
         }
     }
+    // So do the spiders; where the spray finds one is set from the art's size, the same headless.
+    const TCrawlingSpiders& Spiders = *Form.CrawlingSpiders;
+    MixValue(Hash, Spiders.Hunting());
+    MixValue(Hash, Spiders.WebQuota());
+    MixValue(Hash, Spiders.WebsSpun());
+    MixValue(Hash, Spiders.SpidersToAdd());
+    MixValue(Hash, Spiders.LandedFruits());
+    MixValue(Hash, Spiders.FruitsInterval);
+    MixValue(Hash, Spiders.SpiderWidth);
+    MixValue(Hash, Spiders.SpiderHeight);
+    for (int32_t I = 0; I < TCrawlingSpiders::SlotCount; ++I) {
+        const TSpiderSlot& Slot = Spiders.Spider(I);
+        MixValue(Hash, Slot.State);
+        MixValue(Hash, Slot.Tile);
+        MixValue(Hash, Slot.NextTile);
+        MixValue(Hash, Slot.PosX);
+        MixValue(Hash, Slot.PosY);
+        MixValue(Hash, Slot.Angle);
+        MixValue(Hash, Slot.HitPos);
+    }
     return Hash;
 }
 
@@ -100,6 +123,9 @@ TRoundTrace Play(int32_t Island, int32_t Level, uint64_t Seed, bool Drawn, const
         }
         Trace.FrameDigests.push_back(Digest(Form));
         Trace.MonsterAbsorbed |= Form.Monsters.Current->IsAbsorbing();
+        Trace.WormCrawled |= Form.FruitWorms->CrawlerCount() > 0;
+        for (int32_t I = 0; I < TCrawlingSpiders::SlotCount; ++I)
+            Trace.SpiderHit |= Form.CrawlingSpiders->Spider(I).State == ssHit;
     }
     Trace.MonsterEnergyLeft = Form.Monsters.Current->EnergyLeft();
     Trace.Result = Round.Result();
@@ -158,6 +184,19 @@ TEST(Replay, TheBirdsRoundPlaysTheSameDrawnAndHeadless) {
     const TRoundTrace Drawn = Play(1, 15, 9, true, &Headless.Recorded);
     EXPECT_EQ(FirstDifference(Headless, Drawn), "");
     EXPECT_EQ(Drawn.MonsterEnergyLeft, Headless.MonsterEnergyLeft);
+}
+
+// A spider hunt with worms: the spiders come, spin and are hit, and the worms crawl,
+// the same drawn, headless and from the recorded presses.
+TEST(Replay, ASpiderHuntPlaysTheSameDrawnHeadlessAndFromItsPresses) {
+    const TRoundTrace Headless = Play(1, 10, 9, false);
+    ASSERT_EQ(Headless.Result.End, reWon);
+    EXPECT_TRUE(Headless.SpiderHit);
+    EXPECT_TRUE(Headless.WormCrawled) << "the round must see worms as well";
+    const TRoundTrace Replayed = Play(1, 10, 9, false, &Headless.Recorded);
+    EXPECT_EQ(FirstDifference(Headless, Replayed), "");
+    const TRoundTrace Drawn = Play(1, 10, 9, true, &Headless.Recorded);
+    EXPECT_EQ(FirstDifference(Headless, Drawn), "");
 }
 
 TEST(Replay, PressesRecordedOnOneSeedGoAnotherWayOnAnother) {
