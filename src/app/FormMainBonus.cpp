@@ -140,6 +140,7 @@ void TFormMain::BonusStageHidingComplete() {
     Bonus.Clock->StartClock();
     // Hidden under the in-game menu, the clock waits for it to close.
     Bonus.Clock->SetClockPaused(Round.Clocks.Any());
+    AnnounceWaitingTrophies();
 }
 
 void TFormMain::BonusAnimalHit(TPoint HitPos, TBonusKind Kind, int32_t Amount, char Letter) {

@@ -336,6 +336,7 @@ bool TFormMain::CreateGameObjects() {
     CreateRoundObjects();
     CreateMapObjects();
     CreateGardenObjects();
+    CreateTrophies();
     return true;
 }
 
@@ -348,6 +349,7 @@ void TFormMain::InitMainImages() {
     InitRoundImages();
     InitMapImages();
     InitGardenImages();
+    InitTrophyImages();
 }
 
 void TFormMain::ApplyVolumes() {

@@ -29,6 +29,7 @@
 #include "FormMainRoundParts.h"
 #include "FormMainPickupsParts.h"
 #include "FormMainToolsParts.h"
+#include "FormMainTrophiesParts.h"
 #include "FrameCursorClass.h"
 #include "FruitWormsClass.h"
 #include "GameBoardClass.h"
@@ -261,6 +262,8 @@ public:
     TRoundMonsters Monsters;
     // The bonus stage's ladybugs, clock, letters, words and figures (FormMainBonus.cpp).
     TRoundBonus Bonus;
+    // The trophies, their windows and cabinet, and island 1's incentives (FormMainTrophies.cpp).
+    TTrophyParts Trophies;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -690,6 +693,22 @@ private:
     void AnnounceWaitingTrophies();
     void CountLandedFruitForTrophies();
     void CountLockerFrameForTrophies();
+    void CountFlowerForTrophies();
+    void CountWormForTrophies();
+    void CountSpiderForTrophies();
+    void TestScoreTrophies();
+    void CreateTrophies();
+    void InitTrophyImages();
+    // The trophies' rules ask to show a window: true when it opened over this scene.
+    bool OpenTrophyWindow(TTrophyKind Kind);
+    void TrophyWindowGone();
+    void IncentiveEntryActions();
+    void IncentiveWindowGone();
+    void TrophyCabinetImagesReady();
+    bool CabinetShinePlace(TPoint& Pos, float& Size) const;
+    void MouseMoveTrophies(int32_t X, int32_t Y);
+    void MouseDownTrophies(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpTrophies(int32_t X, int32_t Y);
     // The tutorial and the story (FormMainTutorial.cpp).
     // A feature of island 1 arrives in its lesson's level: what it held back is put back.
     void TutorialEvent(int32_t Island, int32_t Level, int32_t Event);
@@ -763,6 +782,11 @@ private:
     void FrameConfetti();
     // A knocked-out monster has landed: confetti fireworks rise from a lower corner.
     void StartConfettiFireworks(TPoint From);
+    // The rays behind a newly announced trophy, and the cabinet's shine on an earned one.
+    void StartTrophyWindowShine(TPoint Centre);
+    void FrameTrophyWindowShine();
+    void ResetCabinetShine();
+    void FrameCabinetShine();
     void StartMedalShine(TMedalKind Medal);
     void StopMedalShine();
     void FrameMedalShine();

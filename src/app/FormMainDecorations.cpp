@@ -25,6 +25,11 @@ void TFormMain::ShuffleButtonFull() {}
 void TFormMain::FrameScreenDust() {}
 void TFormMain::FrameConfetti() {}
 void TFormMain::StartConfettiFireworks(TPoint /*From*/) {}
+void TFormMain::StartTrophyWindowShine(TPoint /*Centre*/) {}
+void TFormMain::FrameTrophyWindowShine() {}
+// The cabinet's shine starts again on entry; it asks CabinetShinePlace where to go.
+void TFormMain::ResetCabinetShine() {}
+void TFormMain::FrameCabinetShine() {}
 void TFormMain::StartMedalShine(TMedalKind /*Medal*/) {}
 void TFormMain::StopMedalShine() {}
 void TFormMain::FrameMedalShine() {}

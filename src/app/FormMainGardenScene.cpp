@@ -157,9 +157,6 @@ void TFormMain::MouseUpMirelIsland(int32_t X, int32_t Y) {
 
 // --- Steps of later features --------------------------------------------------------
 
-// The trophies for a half and a whole garden come with the trophy cabinet, which tests
-// them here.
-void TFormMain::TestGardenTrophies() { ++Garden.TrophyTestCount; }
 // The garden's tutorial and its tip on a first visit come with the story and tutorial.
 void TFormMain::PlaceGardenTutorial() {}
 bool TFormMain::GardenTutorialActive() const { return false; }

@@ -107,7 +107,7 @@ void TFormMain::WireSpecialObjects() {
     };
     Flower.OnStretchingFinished = [this](TObject*) { FlowerFound(); };
     Flower.OnFlowerArrivedOnRoot = [this](TObject*) {
-        // Still to come here: the flower counts for the trophies.
+        CountFlowerForTrophies();
         if (FairyIsFree()) TutorialEvent(CurrentIsland, CurrentLevel, FlowerRootedEvent);
         Specials.FlowerRow->MarkObtained(Specials.NewFlower->AcquiredFlowerIdx);
     };

@@ -218,7 +218,7 @@ bool TFormMain::StartLevel(int32_t Island, int32_t Level) {
     TLevelStartContext Context;
     Context.Island = Island;
     Context.Level = Level;
-    Context.MaxUnlockedToolKind = UnlockedToolKindOf(PlayerProgress->Record());
+    Context.MaxUnlockedToolKind = Trophies.Incentives.MaxUnlockedToolKind;
     Context.TestMode = TestModeObjectivesOfOne;
     // The file first: a missing or damaged one is told and changes nothing.
     TRoundLevel Read;
@@ -273,7 +273,6 @@ void TFormMain::ResetRoundObjects() {
     Round.LevelScore = 0;
     Round.RoundOver = false;
     Round.TimeUp = false;
-    Round.WinPending = false;
     Round.Paused = false;
     ApplyPause();
     Round.PausedBeforeMenu = false;

@@ -36,6 +36,8 @@ void TFormMain::WireRoundEvents() {
         PlaySoundEffect("ToolAcquired");
         Scoring.Money->AddSplit(Amount, 15, 0);
     };
+    // Every change of the score total may earn a trophy.
+    Scoring.Score->OnValueUpdate = [this](TObject*) { TestScoreTrophies(); };
     // The money counter and the score own the record's totals.
     PlayerProgress->OnProgressLoaded = [this](TObject*, const TProgressRecord& Record) {
         Scoring.Score->Set(Record.ScoreTotal);
@@ -221,7 +223,6 @@ void TFormMain::ObjectiveMet() {
     // A round lost by time is over: a late fruit or frame changes nothing.
     if (Round.TimeUp || Round.RoundCleared) return;
     if (TrophyAnnouncing()) {
-        Round.WinPending = true;
         HoldWinForTrophy();
         return;
     }
@@ -231,7 +232,6 @@ void TFormMain::ObjectiveMet() {
 void TFormMain::RoundClear() {
     if (Round.RoundCleared) return;
     Round.RoundCleared = true;
-    Round.WinPending = false;
     FreezeRound();
     RoundWon();
 }
@@ -308,7 +308,6 @@ void TFormMain::AlmostTimeUp() {
 void TFormMain::TimeUp() {
     if (Round.RoundCleared) return;
     Round.TimeUp = true;
-    Round.WinPending = false;
     DropPendingWin();
     Round.RoundOver = true;
     SetClockPause(prClearFreeze, true);

@@ -97,7 +97,6 @@ struct TRoundState {
     bool RoundOver = false;     // cleared: no more matching, tools or combo awards
     bool RoundCleared = false;  // the clear has run (it runs once)
     bool TimeUp = false;        // lost by time: nothing completes any more
-    bool WinPending = false;    // met while a trophy window showed: the clear waits for it
     bool Paused = false;
     bool PausedBeforeMenu = false;
     bool PausedBeforeClose = false;

@@ -85,7 +85,9 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
         case gsTrophies:
             if (!OmegaImageList1.Find("Help0")) LoadImageFile(icMain, "Help0.jpg", 0, true, true);
             if (!ImageGroupLoaded(icTrophy)) LoadAllPngs(icTrophy);
+            TrophyCabinetImagesReady();
             break;
+        case gsNewIncentive: IncentiveEntryActions(); break;
         case gsLevelSel: LevelSelEntryActions(); break;
         case gsMirelIsland: MirelIslandEntryActions(OldScene); break;
         case gsAddInitialPlayer: AddInitialPlayerEntryActions(); break;
@@ -143,6 +145,9 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsMainGame: MouseMoveMainGame(X, Y); break;
         case gsBonusStage: MouseMoveBonusStage(X, Y); break;
         case gsObjectiveInfo: Panels.MenuButton->MouseMove(X, Y); break;
+        case gsTrophies: MouseMoveTrophies(X, Y); break;
+        case gsNewTrophy: Trophies.Announcer.MouseMove(X, Y); break;
+        case gsNewIncentive: Trophies.IncentiveAnnouncer.MouseMove(X, Y); break;
         case gsInGameMenu: MouseMoveInGameMenu(X, Y); break;
         case gsStageResult: MouseMoveStageResult(X, Y); break;
         case gsMap: MouseMoveMap(X, Y); break;
@@ -163,6 +168,9 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsMainGame: MouseDownMainGame(Button, X, Y); break;
         case gsBonusStage: MouseDownBonusStage(Button, X, Y); break;
         case gsObjectiveInfo: MouseDownObjectiveInfo(Button, X, Y); break;
+        case gsTrophies: MouseDownTrophies(Button, X, Y); break;
+        case gsNewTrophy: Trophies.Announcer.MouseDown(X, Y, Button); break;
+        case gsNewIncentive: Trophies.IncentiveAnnouncer.MouseDown(X, Y, Button); break;
         case gsInGameMenu: MouseDownInGameMenu(Button, X, Y); break;
         case gsStageResult: MouseDownStageResult(Button, X, Y); break;
         case gsMap: MouseDownMap(Button, X, Y); break;
@@ -181,6 +189,9 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsMainGame: MouseUpMainGame(X, Y); break;
         case gsBonusStage: MouseUpBonusStage(X, Y); break;
         case gsObjectiveInfo: Panels.MenuButton->MouseUp(X, Y); break;
+        case gsTrophies: MouseUpTrophies(X, Y); break;
+        case gsNewTrophy: Trophies.Announcer.MouseUp(X, Y); break;
+        case gsNewIncentive: Trophies.IncentiveAnnouncer.MouseUp(X, Y); break;
         case gsInGameMenu: MouseUpInGameMenu(X, Y); break;
         case gsStageResult: MouseUpStageResult(X, Y); break;
         case gsMap: MouseUpMap(X, Y); break;
@@ -197,10 +208,6 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
 
 void TFormMain::FrameStory() {}
 
-void TFormMain::FrameTrophies() {
-    if (TImageListItem* Background = OmegaImageList1.Find("Help0")) Background->Draw(0, 0, 0);
-}
-
 
 // The round or the bonus stage, under the announcement and the result.
 void TFormMain::FrameRoundBackground() {
@@ -215,8 +222,6 @@ void TFormMain::FrameObjectiveInfo() {
     FrameRoundBackground();
     Gauges.ObjectiveInfo->UpdateAndDraw();
 }
-void TFormMain::FrameNewTrophy() { SceneFrame(TrophyBackgroundScene); }
-void TFormMain::FrameNewIncentive() { FrameMainGame(); }
 
 void TFormMain::FrameConfirmWindow() {
     switch (ConfirmKind) {

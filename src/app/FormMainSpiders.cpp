@@ -65,14 +65,12 @@ void TFormMain::SpiderPutWeb(TPoint TilePos) {
 // The player hit a spider. In a hunt it counts for the objective, with one of the
 // animal cries (chosen for the ear only: it changes nothing in play).
 void TFormMain::OneSpiderHit() {
-    if (Round.Objective != goSpiderHunt) {
-        // Still to come here: the trophy manager counts the spider (CountSpider).
-        return;
+    if (Round.Objective == goSpiderHunt) {
+        const int32_t Cry = CosmeticRandomInt(7);
+        PlaySoundEffect(Cry <= 2 ? "AnimalHit3" : Cry <= 5 ? "AnimalHit2" : "AnimalHit1");
+        SpiderHunted();
     }
-    const int32_t Cry = CosmeticRandomInt(7);
-    PlaySoundEffect(Cry <= 2 ? "AnimalHit3" : Cry <= 5 ? "AnimalHit2" : "AnimalHit1");
-    SpiderHunted();
-    // Still to come here: the trophy manager counts the hunted spider (CountHuntedSpider).
+    CountSpiderForTrophies();
 }
 
 // The level's lockers have all dropped in: a spider hunt starts on the board as it stands.

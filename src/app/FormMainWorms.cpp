@@ -19,8 +19,7 @@ void TFormMain::CreateWorms() {
         EatenFruitsCount = GameBoard->EatenCount();
     };
     Worms.OnFruitsIntervalReached = [this](TObject*) { WormsFruitsIntervalReached(); };
-    // Still to come here: the trophy manager counts the worm (CountWorm).
-    Worms.OnOneWormHit = [](TObject*) {};
+    Worms.OnOneWormHit = [this](TObject*) { CountWormForTrophies(); };
     // Still to come here: a small dust puff (kind 4) at APos + (15, 15).
     Worms.OnFallingPosUpdate = [](TObject*, TPoint /*APos*/) {};
 

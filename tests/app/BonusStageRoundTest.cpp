@@ -80,9 +80,9 @@ bool ClickAFlyingLadybug(TTestDriver& Driver) {
 // From the start of 1-05 to its bonus stage's announcement.
 void WinIntoTheBonusStage(TTestDriver& Driver) {
     TFormMain& Form = Driver.Form();
-    ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
     ASSERT_EQ(PlayRound(Driver).End, reWon);
-    ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
     ASSERT_EQ(Form.Round.Objective, goBonusStage);
 }
 
@@ -158,7 +158,7 @@ TEST(BonusStageRound, Winning105OffersTheStageOnceAndItPlaysToItsResult) {
 
     // Play goes on with 1-06.
     ClickButton(Driver, *Form.Map.PlayButton);
-    ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
     ASSERT_EQ(Form.CurrentLevel, 6);
     EXPECT_TRUE(Driver.Messages().empty());
 }
@@ -196,7 +196,7 @@ TEST(BonusStageRound, AStagePlayedIsNeverOfferedAgainAfterARestart) {
     ClickDot(Again, 5);
     Again.Step(40);
     ClickButton(Again, *Form.Map.PlayButton);
-    ASSERT_TRUE(Settled(Again, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Again));
     ASSERT_EQ(Form.CurrentLevel, 5);
     ASSERT_EQ(PlayRound(Again).End, reWon);
     EXPECT_TRUE(Again.StepUntil([&] { return Form.Scene() == gsLevelSel; }, 900));

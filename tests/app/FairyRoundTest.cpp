@@ -41,6 +41,7 @@ protected:
 
 TEST_F(FairyRound, OnOneOhOneSheComesWithTheAnnouncementAndNotAgainWithTheBoard) {
     ASSERT_TRUE(Form().StartLevel(1, 1));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Fairy().State() == fsHovering; }));
     EXPECT_EQ(Form().Scene(), gsObjectiveInfo);
     EXPECT_EQ(Fairy().RoundedPosition(), (TPoint{136, 84}));
@@ -55,6 +56,7 @@ TEST_F(FairyRound, OnOneOhOneSheComesWithTheAnnouncementAndNotAgainWithTheBoard)
 
 TEST_F(FairyRound, ElsewhereSheArrivesWhenTheBoardHasDroppedIn) {
     ASSERT_TRUE(Form().StartLevel(1, 2));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return AnnouncementResting(); }));
     EXPECT_EQ(Fairy().State(), fsAway);
     ASSERT_TRUE(SkipAnnouncement(*Driver));

@@ -97,7 +97,7 @@ TEST(MapFlow, ANewPlayerStartsOnCoconutCoveAndEnterPlaysItsFirstLevel) {
     EXPECT_FALSE(IsBlack(Frame.PixelRGBA(251, 492 - 65))) << "Coconut Cove";
 
     ClickButton(Driver, *Form.Map.EnterButton);
-    ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
     EXPECT_EQ(Form.CurrentIsland, 1);
     EXPECT_EQ(Form.CurrentLevel, 1);
     EXPECT_TRUE(Islands.Entered(1));
@@ -205,7 +205,7 @@ TEST(MapFlow, AfterAWinTheNextLevelIsOpenAndAfterALossTheSameLevelComesBack) {
     TFormMain& Form = Driver.Form();
     ASSERT_TRUE(Settled(Driver, gsMap));
     ClickButton(Driver, *Form.Map.EnterButton);
-    ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
     ASSERT_EQ(PlayRound(Driver).End, reWon);
     ASSERT_TRUE(Settled(Driver, gsLevelSel));
 
@@ -233,7 +233,7 @@ TEST(MapFlow, AfterAWinTheNextLevelIsOpenAndAfterALossTheSameLevelComesBack) {
     for (size_t I = 0; I < 5; ++I) EXPECT_EQ(IntAt(Saved, 724 + 4 * I), 1) << 724 + 4 * I;
 
     ClickButton(Driver, *Form.Map.PlayButton);
-    ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
     EXPECT_EQ(Form.CurrentLevel, 2);
     TRoundPlayOptions NoMoves;
     NoMoves.MoveDelayFrames = 1 << 30;
@@ -264,12 +264,12 @@ TEST(MapFlow, WinningAnIslandsLastLevelOpensTheNextIsland) {
         Form.TestModeObjectivesOfOne = true;  // short rounds
         ASSERT_TRUE(Settled(Driver, gsMap));
         ClickButton(Driver, *Form.Map.EnterButton);
-        ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+        ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
         ASSERT_EQ(PlayRound(Driver).End, reWon);
         ASSERT_TRUE(Settled(Driver, gsLevelSel));
         EXPECT_FALSE(Form.Map.Islands->Opened(2));
         ClickButton(Driver, *Form.Map.PlayButton);
-        ASSERT_TRUE(Settled(Driver, gsObjectiveInfo));
+        ASSERT_TRUE(ReachObjectiveAnnouncement(Driver));
         ASSERT_EQ(Form.CurrentLevel, 2);
         ASSERT_EQ(PlayRound(Driver).End, reWon);
         // The island is complete and its story is still to come, but no monster was beaten:

@@ -47,6 +47,7 @@ protected:
 
 TEST_F(RoundFlow, TheAnnouncementComesFirstAndTheClockWaitsUntilItHasHidden) {
     ASSERT_TRUE(Form().StartLevel(1, 1));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     // The first press the iris lets through finds the panel still rising: it does nothing.
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo && !Form().SceneTransition->IsCovering(); }));
     ASSERT_EQ(static_cast<int>(Form().Gauges.ObjectiveInfo->Phase()), static_cast<int>(TObjectiveInfo::ipRising));
@@ -121,6 +122,7 @@ TEST_F(RoundFlow, RestartReadsTheLevelAgainAndResetsTheRound) {
     Driver->Step(50);
     Driver->KeyDown(SDLK_ESCAPE);
     Press(*Form().Panels.InGameMenu, *Form().Panels.RestartButton);
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo && !Form().SceneTransition->Active(); }));
     EXPECT_EQ(Form().Round.LevelScore, 0);
     EXPECT_EQ(Form().Gauges.TubeTimer->ElapsedSeconds(), Form().Gauges.TubeTimer->Time) << "the gauge is empty again";
@@ -130,6 +132,7 @@ TEST_F(RoundFlow, RestartReadsTheLevelAgainAndResetsTheRound) {
 
 TEST_F(RoundFlow, AMenuOpenedUnderTheAnnouncementLeavesTheClockToIt) {
     ASSERT_TRUE(Form().StartLevel(1, 1));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Resting(); }));
     Click(Centre(*Form().Panels.MenuButton));
     ASSERT_EQ(Form().Scene(), gsInGameMenu);
@@ -145,12 +148,14 @@ TEST_F(RoundFlow, AMenuOpenedUnderTheAnnouncementLeavesTheClockToIt) {
 
 TEST_F(RoundFlow, TheAnnouncementHidingUnderTheMenuLeavesTheRoundBehindIt) {
     ASSERT_TRUE(Form().StartLevel(1, 1));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Resting(); }));
     // Skipped, then the menu at once: the panel finishes hiding while the menu is up.
     Click({445, 320});
     Click(Centre(*Form().Panels.MenuButton));
     ASSERT_EQ(Form().Scene(), gsInGameMenu);
     Press(*Form().Panels.InGameMenu, *Form().Panels.RestartButton);
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo && !Form().SceneTransition->Active(); }))
         << "a pressed restart is never lost";
 }
@@ -183,6 +188,7 @@ TEST_F(RoundFlow, ClosingAsksInTheRoundOnlyAndCancelResumes) {
     EXPECT_FALSE(Form().Round.Paused);
     // Under the announcement the window closes at once.
     ASSERT_TRUE(Form().StartLevel(1, 1));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo; }));
     EXPECT_TRUE(Form().FormCloseQuery());
 }
@@ -227,7 +233,7 @@ TEST_F(RoundFlow, TimeUpLetsTheBoardFallAndAsksToPlayAgain) {
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsConfirmWindow; }));
     EXPECT_EQ(Form().ConfirmWindow->Kind(), 0);
     Press(Form().ConfirmWindow->Window(), Form().ConfirmWindow->PositiveButton());
-    ASSERT_TRUE(Until([&] { return Form().Scene() == gsObjectiveInfo && !Form().SceneTransition->Active(); }));
+    ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     EXPECT_FALSE(Form().Round.TimeUp) << "Yes plays the level again";
 
     ASSERT_TRUE(SkipAnnouncement(*Driver));

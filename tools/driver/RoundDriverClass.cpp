@@ -18,6 +18,15 @@ TPoint TileCentre(TPoint Tile) {
 
 TPoint ButtonCentre(const TGameButton& Button) { return {Button.Left + Button.Width / 2, Button.Top + Button.Height / 2}; }
 
+// The incentive window before a level of island 1, or a trophy's window, rests with its OK to press.
+bool IncentiveWindowShown(TFormMain& Form) {
+    return Form.Scene() == gsNewIncentive && !Form.SceneTransition->IsCovering() &&
+           Form.Trophies.IncentiveAnnouncer.Window().Phase() == TGameMenuWindow::phShown;
+}
+bool TrophyWindowShown(TFormMain& Form) {
+    return Form.Scene() == gsNewTrophy && Form.Trophies.Announcer.Window().Phase() == TGameMenuWindow::phShown;
+}
+
 bool ParseXY(const std::string& Word, int32_t& X, int32_t& Y) {
     char Tail = 0;
     return std::sscanf(Word.c_str(), "%d,%d%c", &X, &Y, &Tail) == 2 && X >= 0 && X < 800 && Y >= 0 && Y < 600;
@@ -147,6 +156,17 @@ bool TRoundReplay::FromText(const std::string& Text, TRoundReplay& Replay, std::
     return true;
 }
 
+bool ReachObjectiveAnnouncement(TTestDriver& Driver, int MaxFrames) {
+    TFormMain& Form = Driver.Form();
+    const auto Up = [&Form] { return Form.Scene() == gsObjectiveInfo && !Form.SceneTransition->Active(); };
+    if (!Driver.StepUntil([&] { return Up() || IncentiveWindowShown(Form); }, MaxFrames)) return false;
+    if (Up()) return true;
+    const TPoint OK = ButtonCentre(Form.Trophies.IncentiveAnnouncer.OKButton());
+    Driver.MouseDown(OK.X, OK.Y);
+    Driver.MouseUp(OK.X, OK.Y);
+    return Driver.StepUntil(Up, MaxFrames);
+}
+
 bool EnterRound(TTestDriver& Driver, int32_t Island, int32_t Level, int MaxFrames) {
     return Driver.Form().StartLevel(Island, Level) && SkipAnnouncement(Driver, MaxFrames);
 }
@@ -157,7 +177,14 @@ bool SkipAnnouncement(TTestDriver& Driver, int MaxFrames) {
         return Form.Scene() == gsObjectiveInfo && !Form.SceneTransition->IsCovering() &&
                Form.Gauges.ObjectiveInfo->Phase() == TObjectiveInfo::ipShowing;
     };
-    if (!Driver.StepUntil(Resting, MaxFrames)) return false;
+    // A new feature of island 1 is presented first: its window's OK, as a player presses it.
+    if (!Driver.StepUntil([&] { return Resting() || IncentiveWindowShown(Form); }, MaxFrames)) return false;
+    if (IncentiveWindowShown(Form)) {
+        const TPoint OK = ButtonCentre(Form.Trophies.IncentiveAnnouncer.OKButton());
+        Driver.MouseDown(OK.X, OK.Y);
+        Driver.MouseUp(OK.X, OK.Y);
+        if (!Driver.StepUntil(Resting, MaxFrames)) return false;
+    }
     Driver.MouseDown(SkipPress.X, SkipPress.Y);
     Driver.MouseUp(SkipPress.X, SkipPress.Y);
     return Driver.StepUntil([&Form] { return Form.Scene() == gsMainGame; }, MaxFrames);
@@ -256,6 +283,18 @@ void TRoundDriver::BotFrame(const TRoundPlayOptions& Options) {
                 FLastMoveFrame = FFrame;
                 break;
             }
+            case gsNewIncentive:
+                if (IncentiveWindowShown(FForm)) {
+                    const TPoint P = ButtonCentre(FForm.Trophies.IncentiveAnnouncer.OKButton());
+                    Press(P.X, P.Y);
+                }
+                break;
+            case gsNewTrophy:
+                if (TrophyWindowShown(FForm)) {
+                    const TPoint P = ButtonCentre(FForm.Trophies.Announcer.OKButton());
+                    Press(P.X, P.Y);
+                }
+                break;
             case gsStageResult:
                 if (!FResultTaken && FForm.Results.Window->Phase() == TGameMenuWindow::phShown) {
                     const TPoint P = ButtonCentre(*FForm.Results.OKButton);
@@ -294,7 +333,7 @@ void TRoundDriver::CheckEnd() {
     if (Scene == gsTimeUp) FWasTimeUp = true;
     const bool RoundScene = Scene == gsObjectiveInfo || Scene == gsMainGame || Scene == gsRoundClear ||
                             Scene == gsTimeUp || Scene == gsStageResult || Scene == gsConfirmWindow ||
-                            Scene == gsInGameMenu;
+                            Scene == gsInGameMenu || Scene == gsNewIncentive || Scene == gsNewTrophy;
     const bool LeftRound = !RoundScene || FForm.SceneTransition->Active();
     FResult.Seconds = FForm.Gauges.TubeTimer->ElapsedSeconds();
     FResult.LevelScore = FForm.Round.LevelScore;

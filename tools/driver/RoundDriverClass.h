@@ -89,6 +89,9 @@ struct TRoundPlayOptions {
 // Plays a started level's opening as a player does: the announcement is clicked away
 // as soon as it rests. True once the round runs (gsMainGame).
 bool SkipAnnouncement(TTestDriver& Driver, int MaxFrames = 2000);
+// A level just started: its incentive window, if it has one, is passed with its OK as a
+// player passes it. True once the objective's announcement is up and no transition runs.
+bool ReachObjectiveAnnouncement(TTestDriver& Driver, int MaxFrames = 2000);
 // Starts Island-Level and skips its announcement.
 bool EnterRound(TTestDriver& Driver, int32_t Island, int32_t Level, int MaxFrames = 2000);
 
