@@ -8,6 +8,7 @@
 #include "GeneralRoutinesClass.h"
 #include "LevelFileClass.h"
 #include "RandomClass.h"
+#include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 
 namespace {
@@ -29,10 +30,10 @@ TEST_F(PlayLevel, StartUpGoesStraightIntoTheLevelAndStaysInAWindow) {
     TTestDriver Driver(PlaySetup(1, 1));
     ASSERT_TRUE(Driver.Start());
     TFormMain& Form = Driver.Form();
-    // The objective is announced behind the iris while the board drops in.
+    // The level's new feature, then its objective, are announced while the board drops in.
     EXPECT_TRUE(Form.MainImagesLoaded());
     EXPECT_TRUE(Form.LockerFiller->Running());
-    EXPECT_TRUE(Driver.StepUntil([&Form] { return Form.Scene() == gsObjectiveInfo; }, 100));
+    EXPECT_TRUE(ReachObjectiveAnnouncement(Driver, 200));
     // The board is the level's own: every locker where the level file puts it, of its kind.
     TLevelRecord Record;
     ASSERT_TRUE(LoadLevelFile(LevelFileName(1, 1), Record));
@@ -103,7 +104,11 @@ TEST_F(PlayLevel, TheGamesOwnLoopPlaysASwapFromTheMouseAndEndsWhenTheWindowClose
     int64_t FramesAtSwap = 0;
     Form.OmegaTimer1.OnTimer = [&](TObject* Sender) {
         Form.OmegaTimer1Timer(Sender);
-        if (Stage == TStage::Announced && Form.Scene() == gsObjectiveInfo &&
+        TIncentiveAnnouncer& Incentive = Form.Trophies.IncentiveAnnouncer;
+        if (Form.Scene() == gsNewIncentive && Incentive.Window().Phase() == TGameMenuWindow::phShown &&
+            !Incentive.OKButton().Pressed()) {
+            PushClick(TPoint{Incentive.OKButton().Left + 20, Incentive.OKButton().Top + 20});
+        } else if (Stage == TStage::Announced && Form.Scene() == gsObjectiveInfo &&
             Form.Gauges.ObjectiveInfo->Phase() == TObjectiveInfo::ipShowing) {
             PushClick(TPoint{445, 320});
             Stage = TStage::WaitingForBoard;
