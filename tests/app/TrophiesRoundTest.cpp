@@ -39,7 +39,7 @@ protected:
                Form().Trophies.IncentiveAnnouncer.Window().Phase() == TGameMenuWindow::phShown;
     }
     bool TrophyWindowResting() {
-        return Form().Scene() == gsNewTrophy &&
+        return Form().Scene() == gsNewTrophy && !Form().SceneTransition->Active() &&
                Form().Trophies.Announcer.Window().Phase() == TGameMenuWindow::phShown;
     }
     void PressTrophyOK() {
@@ -237,3 +237,47 @@ TEST_F(TrophiesRound, TheCabinetExplainsTheTrophyUnderThePointerAndGoesBack) {
 }
 
 }  // namespace
+
+// A whole garden bought: the garden's first frame finds both garden trophies, and
+// their windows open over the garden one after the other, the half garden first.
+TEST(TrophiesGarden, TwoTrophiesAtOnceAreAnnouncedLowerFirstOverTheGarden) {
+    TTestDriverSetup Setup;
+    Setup.PlayMap = true;
+    Setup.Headless = true;
+    TTestDriver Driver(Setup);
+    TProgressRecord Record = InitialProgressRecord();
+    Record.BestTimes[0][0] = 60;
+    Record.IslandsEntered[0] = 1;
+    Record.IslandOpeningShown[0] = 1;
+    for (uint8_t& Byte : Record.ShopBlock) Byte = 1;  // every item unlocked and bought
+    Driver.WritePlayerList({"ANNA"});
+    const TProgressRecordBytes Bytes = EncodeProgressRecord(Record);
+    WriteWholeFile(Driver.UserDataFolder() + "/Quellow/ANNA.sav", std::string(Bytes.begin(), Bytes.end()));
+    ASSERT_TRUE(Driver.Start());
+    TFormMain& Form = Driver.Form();
+    const auto Settled = [&](TGameSceneValues Scene) {
+        return Driver.StepUntil([&] { return Form.Scene() == Scene && !Form.SceneTransition->Active(); }, 900);
+    };
+    const auto PressOK = [&] {
+        TTrophyAnnouncer& Announcer = Form.Trophies.Announcer;
+        ASSERT_TRUE(Driver.StepUntil(
+            [&] { return Announcer.Window().Phase() == TGameMenuWindow::phShown && !Form.SceneTransition->Active(); },
+            300));
+        Driver.Click(Centre(Announcer.OKButton()).X, Centre(Announcer.OKButton()).Y);
+    };
+    ASSERT_TRUE(Settled(gsMap));
+    Driver.Click(Centre(*Form.Map.EnterButton).X, Centre(*Form.Map.EnterButton).Y);
+    ASSERT_TRUE(Settled(gsLevelSel));
+    Driver.Click(Centre(*Form.Map.ShortcutButton).X, Centre(*Form.Map.ShortcutButton).Y);
+    ASSERT_TRUE(Driver.StepUntil([&] { return Form.Scene() == gsNewTrophy; }, 900));
+    EXPECT_EQ(Form.TrophyBackgroundScene, gsMirelIsland);
+    EXPECT_EQ(Form.Trophies.Announcer.Trophy(), tkMirelIslandHalf);
+    EXPECT_TRUE(Form.Trophies.Manager.IsWaiting(tkMirelIslandFull));
+    PressOK();
+    ASSERT_TRUE(Driver.StepUntil([&] { return Form.Trophies.Announcer.Trophy() == tkMirelIslandFull; }, 300));
+    EXPECT_EQ(Form.Scene(), gsNewTrophy);
+    PressOK();
+    ASSERT_TRUE(Settled(gsMirelIsland));
+    EXPECT_EQ(Form.Garden.TrophyTestCount, 1) << "the garden came back as it was, not entered anew";
+    EXPECT_TRUE(Form.Trophies.Manager.IsEarned(tkMirelIslandFull));
+}
