@@ -77,6 +77,8 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
             break;
         case gsMap: MapEntryActions(); break;
         case gsBonusStage:
+            // Back from a trophy's window or the in-game menu the stage is as it was.
+            if (OldScene == gsNewTrophy || OldScene == gsInGameMenu) break;
             if (!ImageGroupLoaded(icBonusStage)) LoadAllPngs(icBonusStage);
             BonusStageImagesReady();
             Panels.MoneyPanel->Show();
