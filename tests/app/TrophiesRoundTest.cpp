@@ -135,9 +135,11 @@ TEST_F(TrophiesRound, TheFiveHundredthFruitOpensItsWindowOverTheRoundWhoseClockW
     const int32_t Elapsed = Form().Gauges.TubeTimer->ElapsedMiliSecs();
     Driver->Step(90);
     EXPECT_EQ(Form().Gauges.TubeTimer->ElapsedMiliSecs(), Elapsed) << "the window holds the round's time";
-    // Only the OK button takes the mouse: a press on the board does nothing.
+    // Only the OK button takes the mouse, and Space pauses nothing under the window.
     Driver->Click(400, 300);
+    Driver->KeyDown(SDLK_SPACE);
     EXPECT_EQ(Form().Scene(), gsNewTrophy);
+    EXPECT_FALSE(Form().Round.Paused);
     PressTrophyOK();
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsMainGame; }));
     EXPECT_FALSE(Form().Round.Clocks.Has(prTrophyWindow));
