@@ -337,6 +337,7 @@ bool TFormMain::CreateGameObjects() {
     CreateMapObjects();
     CreateGardenObjects();
     CreateTrophies();
+    CreateStory();
     return true;
 }
 
@@ -350,6 +351,7 @@ void TFormMain::InitMainImages() {
     InitMapImages();
     InitGardenImages();
     InitTrophyImages();
+    InitStoryImages();
 }
 
 void TFormMain::ApplyVolumes() {

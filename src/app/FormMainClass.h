@@ -13,6 +13,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "AnimDataClass.h"
@@ -27,6 +28,7 @@
 #include "FormMainMenuParts.h"
 #include "FormMainMonstersParts.h"
 #include "FormMainRoundParts.h"
+#include "FormMainStoryParts.h"
 #include "FormMainPickupsParts.h"
 #include "FormMainToolsParts.h"
 #include "FormMainTrophiesParts.h"
@@ -264,6 +266,8 @@ public:
     TRoundBonus Bonus;
     // The trophies, their windows and cabinet, and island 1's incentives (FormMainTrophies.cpp).
     TTrophyParts Trophies;
+    // The story, the chapters seen, and the fairy's tips (FormMainStory.cpp, FormMainTutorial.cpp).
+    TStoryParts Story;
 
     // The level being played.
     TRoundLevel RoundLevel;
@@ -720,10 +724,22 @@ private:
     void ApplyPauseToTutorial(bool Visible);
     // Half the fruits of a target-fruits level have landed: the level's tip, if the fairy is free.
     void TargetFruitsHalfwayTip();
-    bool TutorialAllowsBoardPress(TMouseButton Button, int32_t X, int32_t Y) const;
+    bool TutorialAllowsBoardPress(TMouseButton Button, int32_t X, int32_t Y);
+    bool TutorialAllowsDragging() const;
+    void CreateTutorial();
+    void InitTutorialImages();
     void TutorialMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void TutorialMouseMove(int32_t X, int32_t Y);
     void PlayStoryChapter(int32_t Chapter);
+    // The story scene (FormMainStory.cpp).
+    void CreateStory();
+    void InitStoryImages();
+    bool StoryChapterSeen(int32_t Chapter) const;
+    void StoryEntryActions();
+    void StartStoryNarration(std::string_view Text);
+    void MouseMoveStory(int32_t X, int32_t Y);
+    void MouseDownStory(TMouseButton Button, int32_t X, int32_t Y);
+    void MouseUpStory(int32_t X, int32_t Y);
     // The map and its level dots (FormMainMap.cpp).
     void RecordLevelTime(int32_t Seconds);
     int32_t StoredBestTime() const;
@@ -785,6 +801,10 @@ private:
     // The rays behind a newly announced trophy, and the cabinet's shine on an earned one.
     void StartTrophyWindowShine(TPoint Centre);
     void FrameTrophyWindowShine();
+    // The ending's last picture: a second layer of dust and the small fairies.
+    void FrameStoryBounceDust();
+    void ShowStorySmallFairies(int32_t Count);
+    void FrameStorySmallFairies();
     void ResetCabinetShine();
     void FrameCabinetShine();
     void StartMedalShine(TMedalKind Medal);

@@ -27,6 +27,9 @@ void TFormMain::FrameConfetti() {}
 void TFormMain::StartConfettiFireworks(TPoint /*From*/) {}
 void TFormMain::StartTrophyWindowShine(TPoint /*Centre*/) {}
 void TFormMain::FrameTrophyWindowShine() {}
+void TFormMain::FrameStoryBounceDust() {}
+void TFormMain::ShowStorySmallFairies(int32_t /*Count*/) {}
+void TFormMain::FrameStorySmallFairies() {}
 // The cabinet's shine starts again on entry; it asks CabinetShinePlace where to go.
 void TFormMain::ResetCabinetShine() {}
 void TFormMain::FrameCabinetShine() {}

@@ -25,8 +25,7 @@ void TFormMain::CreateFairy() {
                                      THintTilesPos HintTiles) {
         FairyMagicPerformed(WandPos, Purpose, EatenFruitTilePos, HintTiles);
     };
-    // The tutorial's balloon and its hint invitation answer with the tutorial;
-    // unanswered, a click on her only sends her elsewhere.
+    // Whether a tip's balloon or the hint tip shows is answered by the tutorial (FormMainTutorial.cpp).
 
     // A worm has eaten a fruit and the board asks for it back: she casts over the tile.
     // Where she is kept out of the level the fruit stays eaten (the board keeps asking,

@@ -158,6 +158,3 @@ void TFormMain::MouseUpMirelIsland(int32_t X, int32_t Y) {
 // --- Steps of later features --------------------------------------------------------
 
 // The garden's tutorial and its tip on a first visit come with the story and tutorial.
-void TFormMain::PlaceGardenTutorial() {}
-bool TFormMain::GardenTutorialActive() const { return false; }
-void TFormMain::FrameGardenTutorial() {}

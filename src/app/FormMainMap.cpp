@@ -170,7 +170,7 @@ void TFormMain::LeaveRoundByLevelDots() {
     TLevelDots& Dots = *Map.LevelDots;
     const int32_t Island = Dots.IslandIdx();
     if (Dots.IslandComplete(Island)) {
-        if (PlayerProgress->Record().StoryScenesSeen[Island] != 0) {
+        if (StoryChapterSeen(Island + 1)) {
             StartTransition(gsMap);
             return;
         }

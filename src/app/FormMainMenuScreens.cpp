@@ -151,7 +151,7 @@ void TFormMain::OpenOptionsWindow(const char* Tag) {
     O.MusicBar.SetPositionSnap(Options->MusicVolume);
     O.FullScreenBox.Checked = Options->FullScreen;
     // The tutorial's switch is the player's own, kept with the progress.
-    O.TutorialBox.Checked = PlayerProgress->Record().TutorialEnabled != 0;
+    O.TutorialBox.Checked = Story.Tutorial.Enabled;
     for (TGameButton* Button : {&O.CreditsButton, &O.OKButton, &O.EffectMinusButton, &O.EffectPlusButton,
                                 &O.MusicMinusButton, &O.MusicPlusButton}) {
         Button->ClearMouseState();
@@ -202,7 +202,7 @@ void TFormMain::OptionsOKClick() {
     Options->SFXVolume = O.EffectBar.Position();
     Options->MusicVolume = O.MusicBar.Position();
     Options->FullScreen = O.FullScreenBox.Checked;
-    PlayerProgress->Record().TutorialEnabled = O.TutorialBox.Checked ? 1 : 0;
+    Story.Tutorial.Enabled = O.TutorialBox.Checked;
     Options->Save();
     ApplyVolumes();
     O.Window.Hide();

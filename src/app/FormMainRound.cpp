@@ -449,7 +449,7 @@ void TFormMain::MouseMoveMainGame(int32_t X, int32_t Y) {
 }
 
 void TFormMain::MouseDownMainGame(TMouseButton Button, int32_t X, int32_t Y) {
-    if (Button == mbLeft && TutorialAllowsBoardPress(mbLeft, X, Y)) GameBoard->SetDragging(true);
+    if (Button == mbLeft && TutorialAllowsDragging()) GameBoard->SetDragging(true);
     if (Comments.Round().CommentType() == coGo) Comments.Round().SkipWaving();
     Panels.ShuffleButton->MouseDown(X, Y, Button);
     Panels.MenuButton->MouseDown(X, Y, Button);

@@ -74,6 +74,7 @@ void TFormMain::SceneEntryActions(TGameSceneValues OldScene, TGameSceneValues Ne
                 }
             }
             if (OldScene != gsStory) MusicBox->SelectTrack(StorySceneNumber > 5 ? muVictory : muStory);
+            StoryEntryActions();
             break;
         case gsMap: MapEntryActions(); break;
         case gsBonusStage:
@@ -148,6 +149,7 @@ void TFormMain::SceneMouseMove(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsBonusStage: MouseMoveBonusStage(X, Y); break;
         case gsObjectiveInfo: Panels.MenuButton->MouseMove(X, Y); break;
         case gsTrophies: MouseMoveTrophies(X, Y); break;
+        case gsStory: MouseMoveStory(X, Y); break;
         case gsNewTrophy: Trophies.Announcer.MouseMove(X, Y); break;
         case gsNewIncentive: Trophies.IncentiveAnnouncer.MouseMove(X, Y); break;
         case gsInGameMenu: MouseMoveInGameMenu(X, Y); break;
@@ -171,6 +173,7 @@ void TFormMain::SceneMouseDown(TGameSceneValues Scene, TMouseButton Button, int3
         case gsBonusStage: MouseDownBonusStage(Button, X, Y); break;
         case gsObjectiveInfo: MouseDownObjectiveInfo(Button, X, Y); break;
         case gsTrophies: MouseDownTrophies(Button, X, Y); break;
+        case gsStory: MouseDownStory(Button, X, Y); break;
         case gsNewTrophy: Trophies.Announcer.MouseDown(X, Y, Button); break;
         case gsNewIncentive: Trophies.IncentiveAnnouncer.MouseDown(X, Y, Button); break;
         case gsInGameMenu: MouseDownInGameMenu(Button, X, Y); break;
@@ -192,6 +195,7 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
         case gsBonusStage: MouseUpBonusStage(X, Y); break;
         case gsObjectiveInfo: Panels.MenuButton->MouseUp(X, Y); break;
         case gsTrophies: MouseUpTrophies(X, Y); break;
+        case gsStory: MouseUpStory(X, Y); break;
         case gsNewTrophy: Trophies.Announcer.MouseUp(X, Y); break;
         case gsNewIncentive: Trophies.IncentiveAnnouncer.MouseUp(X, Y); break;
         case gsInGameMenu: MouseUpInGameMenu(X, Y); break;
@@ -208,7 +212,6 @@ void TFormMain::SceneMouseUp(TGameSceneValues Scene, int32_t X, int32_t Y) {
 
 // --- Scenes built from later objects: what exists is drawn, nothing stands in ----
 
-void TFormMain::FrameStory() {}
 
 
 // The round or the bonus stage, under the announcement and the result.

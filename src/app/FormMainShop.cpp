@@ -277,4 +277,3 @@ void TFormMain::MouseUpShopItems(int32_t X, int32_t Y) {
 // effects, which switch them on here.
 void TFormMain::EnableGardenVisitors(TMirelIslandItemType /*Type*/) {}
 // Tip 18 after a first purchase comes with the story and tutorial.
-void TFormMain::ShowShopTipIfDue() {}

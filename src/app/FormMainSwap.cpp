@@ -37,9 +37,8 @@ void TFormMain::WireSwapEffects() {
     GroupedFruitsEffect->OnNewFlowerAcquired = [this](TObject*, TPoint TilePos) { NewFlowerAcquired(TilePos); };
 
     // The worm driven off a matched fruit is the worms' own (FormMainWorms.cpp), the
-    // web torn off a matched tile the spiders' (FormMainSpiders.cpp).
-    // A move was made: the hint she was going to show is stale.
-    GameBoard->OnNoMatchTimerReset = [this](TObject*) { Fairy->ClearHintTiles(); };
+    // web torn off a matched tile the spiders' (FormMainSpiders.cpp). A move makes the
+    // hint she was going to show stale: the tutorial's no-match handlers (FormMainTutorial.cpp).
 }
 
 void TFormMain::ClearSwapEffects() {

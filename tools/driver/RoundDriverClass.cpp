@@ -218,6 +218,8 @@ bool TRoundDriver::Start(int32_t Island, int32_t Level, uint64_t Seed) {
     FRecorded.Seed = Seed;
     FResult = {};
     FFrame = 0;
+    // The bot plays without the fairy's lessons (the first level's pointer would hold its moves).
+    FForm.Story.Tutorial.Enabled = false;
     // Levels are started from the level selection, whatever the game showed before.
     if (FForm.Scene() != gsLevelSel) FForm.GameScene->SetValue(gsLevelSel);
     if (!StartSeededLevel(FForm, Seed, Island, Level)) {
