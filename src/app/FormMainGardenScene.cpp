@@ -143,11 +143,13 @@ void TFormMain::FrameMirelIsland() {
 void TFormMain::MouseMoveMirelIsland(int32_t X, int32_t Y) {
     Garden.ShopButton->MouseMove(X, Y);
     Garden.MapButton->MouseMove(X, Y);
+    Story.Tutorial.MouseMoveAt(X, Y);
 }
 
 void TFormMain::MouseDownMirelIsland(TMouseButton Button, int32_t X, int32_t Y) {
     Garden.ShopButton->MouseDown(X, Y, Button);
     Garden.MapButton->MouseDown(X, Y, Button);
+    Story.Tutorial.ClickAt(X, Y, Button);
 }
 
 void TFormMain::MouseUpMirelIsland(int32_t X, int32_t Y) {
@@ -155,6 +157,3 @@ void TFormMain::MouseUpMirelIsland(int32_t X, int32_t Y) {
     Garden.MapButton->MouseUp(X, Y);
 }
 
-// --- Steps of later features --------------------------------------------------------
-
-// The garden's tutorial and its tip on a first visit come with the story and tutorial.
