@@ -38,9 +38,7 @@ std::string EncodeJpeg(const TPicture& Picture) {
 bool WriteFlatJpeg(const std::string& Path, int32_t Width, int32_t Height, uint8_t Red, uint8_t Green, uint8_t Blue) {
     TPicture Picture;
     Picture.SetSize(Width, Height);
-    for (int32_t Y = 0; Y < Height; ++Y)
-        for (int32_t X = 0; X < Width; ++X)
-            Picture.SetPixelRGBA(X, Y, (uint32_t{Red} << 24) | (uint32_t{Green} << 16) | (uint32_t{Blue} << 8) | 0xFFu);
+    Picture.FillRect(0, 0, Width, Height, (uint32_t{Red} << 24) | (uint32_t{Green} << 16) | (uint32_t{Blue} << 8) | 0xFFu);
     const std::string Bytes = EncodeJpeg(Picture);
     std::ofstream File(Path, std::ios::binary);
     File.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
