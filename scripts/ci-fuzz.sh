@@ -4,7 +4,7 @@
 # taking longer than QUELLOW_FUZZ_TIMEOUT seconds), a leak or a sanitizer report
 # fails; the input that caused it is kept in <build>/fuzz-artifacts/.
 #
-#   QUELLOW_FUZZ_SECONDS    time for all targets together (default 160), shared
+#   QUELLOW_FUZZ_SECONDS    time for all targets together (default 120), shared
 #                           evenly, at least 10 seconds each
 #   QUELLOW_FUZZ_TIMEOUT    seconds one input may take (default 10)
 #   QUELLOW_SANITIZE_BUILD  build folder shared with scripts/ci-sanitize.sh
@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 BUILD=${QUELLOW_SANITIZE_BUILD:-build-sanitize}
 JOBS=${QUELLOW_JOBS:-2}
-TOTAL=${QUELLOW_FUZZ_SECONDS:-160}
+TOTAL=${QUELLOW_FUZZ_SECONDS:-120}
 TIMEOUT=${QUELLOW_FUZZ_TIMEOUT:-10}
 
 cmake -S . -B "$BUILD" \

@@ -7,13 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "GameButtonClass.h"
-#include "GameMenuWindowClass.h"
 #include "GameTypesClass.h"
-
-class TOmegaFont;
-class TOmegaImageList;
-class TTextStrings;
+#include "InfoWindowAnnouncerClass.h"
 
 // The trophy names are shared by some trophies (both gold-medal counts, the five
 // islands' all-gold, both scores, both spider counts): the TrophyNames line of
@@ -23,13 +18,10 @@ int32_t TrophyNameLine(int32_t TrophyIdx);
 // 3t + 1); 0 for anything else.
 int32_t TrophyAnnouncementLine(int32_t TrophyIdx, int32_t Row);
 
-class TTrophyAnnouncer : public TObject {
+class TTrophyAnnouncer : public TInfoWindowAnnouncer {
 public:
     static constexpr int32_t ShownLeft = 232;
     static constexpr int32_t ShownTop = 146;
-    static constexpr int32_t HiddenTop = -350;
-    static constexpr int32_t SlideStep = 45;
-    static constexpr TPoint OKButtonOffset{119, 259};
     // Offsets from the window's top-left; texts are centred in their field.
     static constexpr TPoint TrophyOffset{104, 55};
     static constexpr int32_t TitleLeft = 82;
@@ -40,54 +32,15 @@ public:
     static constexpr int32_t NameTop = 179;
     static constexpr int32_t LineTops[2] = {197, 213};
 
-    TTrophyAnnouncer();
-    TTrophyAnnouncer(const TTrophyAnnouncer&) = delete;
-    TTrophyAnnouncer& operator=(const TTrophyAnnouncer&) = delete;
+    TTrophyAnnouncer() : TInfoWindowAnnouncer(ShownLeft, ShownTop) {}
 
-    TOmegaImageList* OmgImgList = nullptr;
-    TOmegaFont* OmgFont = nullptr;       // the medium font: title and name
-    TOmegaFont* OmgSmallFont = nullptr;  // the small font: the two lines
-    const TTextStrings* TextStringsComp = nullptr;
-
-    TNotifyEvent OnStartShowing;
-    TNotifyEvent OnStartHiding;
-    TNotifyEvent OnHidingComplete;
-
-    // After the main images are loaded: the OK button takes its image's size.
-    void InitImages();
-    // Put away at once, nothing raised.
-    void Reset();
     // Prepares the texts of trophy Kind and slides the window in (from the top
     // again if it was open). False for tkNone: nothing opens.
     bool Announce(TTrophyKind Kind);
-    // Moves the window, then draws the OK button, the window over it, the trophy and the texts.
-    void UpdateAndDraw();
-
-    // The mouse reaches the OK button only while the window is fully shown.
-    void MouseMove(int32_t X, int32_t Y);
-    void MouseDown(int32_t X, int32_t Y, TMouseButton Button);
-    void MouseUp(int32_t X, int32_t Y);
-
     TTrophyKind Trophy() const { return FTrophy; }
-    const std::string& Title() const { return FTitle; }
-    const std::string& Name() const { return FName; }
-    const std::string& Line(int32_t Row) const { return FLines[Row == 2 ? 1 : 0]; }
-    bool IsHidden() const { return FWindow.IsHidden(); }
-    TGameMenuWindow& Window() { return FWindow; }
-    TGameButton& OKButton() { return FOKButton; }
 
 private:
-    bool TakesInput() const { return FWindow.Phase() == TGameMenuWindow::phShown; }
-    void SetUpParts();
-    void DrawContents();
+    void DrawContents() override;
 
-    TGameMenuWindow FWindow;
-    TGameButton FOKButton;
     TTrophyKind FTrophy = tkNone;
-    std::string FTitle;
-    std::string FName;
-    std::string FLines[2];
-    int32_t FTitleWidth = 0;
-    int32_t FNameWidth = 0;
-    int32_t FLineWidths[2] = {0, 0};
 };

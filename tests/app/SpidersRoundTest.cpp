@@ -15,34 +15,12 @@
 #include "GeneralRoutinesClass.h"
 #include "LevelFileClass.h"
 #include "RecordBytesClass.h"
+#include "EnemyRoundSupport.h"
 #include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 #include "TestSupport.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// A game folder with the build's data and one level of island 1, changed by Change.
-class TSpidersGame {
-public:
-    TSpidersGame(int32_t Level, const std::function<void(TLevelRecord&)>& Change) {
-        const fs::path Game = TTestDriver::DefaultGameFolder();
-        for (const char* Sub : {"Images", "Sounds", "Music", "Texts"})
-            fs::create_directory_symlink(Game / Sub, fs::path(Folder.Path()) / Sub);
-        fs::create_directories(Folder.Path() + "Levels");
-        const std::string Name = LevelName(1, Level) + ".qel";
-        TLevelRecord Record;
-        EXPECT_TRUE(LoadLevelFile((Game / "Levels" / Name).string(), Record));
-        Change(Record);
-        std::string Error;
-        EXPECT_TRUE(WriteLevelFile(Folder.Path() + "Levels/" + Name, Record, Error)) << Error;
-    }
-    const std::string& Path() const { return Folder.Path(); }
-
-private:
-    TTempFolder Folder;
-};
 
 // 1-04 as shipped but long, with a target the bot does not reach first.
 void LongTargetFruits(TLevelRecord& Record) {
@@ -54,16 +32,6 @@ void LongTargetFruits(TLevelRecord& Record) {
 TPoint TileCentre(const TGameBoard& Board, TPoint Tile) {
     return {Board.Left + (Tile.X - 1) * BoardTilePixels + BoardTilePixels / 2,
             Board.Top + (Tile.Y - 1) * BoardTilePixels + BoardTilePixels / 2};
-}
-
-void WriteSaveWithAerosols(TTestDriver& Driver, const std::string& Name) {
-    TProgressRecord Record = InitialProgressRecord();
-    Record.UnlockedToolLevel = toAerosol;
-    Record.Aerosols = 3;
-    Driver.WritePlayerList({Name});
-    const TProgressRecordBytes Bytes = EncodeProgressRecord(Record);
-    WriteWholeFile(Driver.UserDataFolder() + "/Quellow/" + Name + ".sav",
-                   std::string(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
 }
 
 // 1-10's hunt, long and with a target never reached.
@@ -161,7 +129,7 @@ protected:
 TEST_F(SpidersRound, OnOneOhFourSpidersComeAfterTwentyFruitsSpinAWebAndTheNextWaveComesFortyLater) {
     for (bool TutorialOn : {true, false}) {
         SCOPED_TRACE(TutorialOn ? "tutorial on" : "tutorial off");
-        TSpidersGame Game(4, LongTargetFruits);
+        TEnemyLevelGame Game(4, LongTargetFruits);
         Open(Game.Path());
         Form().PlayerProgress->Record().TutorialEnabled = TutorialOn ? 1 : 0;
         ASSERT_TRUE(Bot->Start(1, 4, 7));
@@ -214,7 +182,7 @@ TEST_F(SpidersRound, OnOneOhFourSpidersComeAfterTwentyFruitsSpinAWebAndTheNextWa
 }
 
 TEST_F(SpidersRound, WithTheFairyBusyAtTheFirstWaveTheFirstFinishedWebPutsTheIntervalBack) {
-    TSpidersGame Game(4, LongTargetFruits);
+    TEnemyLevelGame Game(4, LongTargetFruits);
     Open(Game.Path());
     ASSERT_TRUE(Bot->Start(1, 4, 7));
     Watch();
@@ -261,7 +229,7 @@ TEST_F(SpidersRound, OneTenIsWonByHittingSpiders) {
 // While the shuffle flies the board away no spider drops in, though the hunt asks to
 // top up; with the new board in place the hunt tops up at once.
 TEST_F(SpidersRound, AShuffleDuringAHuntAddsNobodyWhileItRuns) {
-    TSpidersGame Game(10, EndlessHunt);
+    TEnemyLevelGame Game(10, EndlessHunt);
     Open(Game.Path());
     ASSERT_TRUE(Bot->Start(1, 10, 4));
     // Top-ups come every frame, so one falls inside the shuffle for sure.
@@ -298,7 +266,7 @@ TEST_F(SpidersRound, AShuffleDuringAHuntAddsNobodyWhileItRuns) {
 // Held over a spider's middle, the aerosol's spray hits it (and it counts in the hunt),
 // aiming from the spider art's size whether the images are loaded or not.
 TEST_F(SpidersRound, TheSprayHitsASpiderAndItCountsInTheHunt) {
-    TSpidersGame Game(10, EndlessHunt);
+    TEnemyLevelGame Game(10, EndlessHunt);
     Open(Game.Path(), true);
     ASSERT_TRUE(Bot->Start(1, 10, 3));
     EXPECT_EQ(Spiders().SpiderWidth, 72);
@@ -336,7 +304,7 @@ TEST_F(SpidersRound, TheSprayHitsASpiderAndItCountsInTheHunt) {
 // The pause hides and freezes the spiders and the tearings; time up knocks every spider
 // off uncounted while the hunt goes on.
 TEST_F(SpidersRound, APauseFreezesTheSpidersAndTimeUpKnocksThemOffUncounted) {
-    TSpidersGame Game(10, [](TLevelRecord& Record) {
+    TEnemyLevelGame Game(10, [](TLevelRecord& Record) {
         EndlessHunt(Record);
         Record.Time = 60;
     });

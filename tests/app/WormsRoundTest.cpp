@@ -13,34 +13,12 @@
 #include "LevelFileClass.h"
 #include "GeneralRoutinesClass.h"
 #include "RecordBytesClass.h"
+#include "EnemyRoundSupport.h"
 #include "RoundDriverClass.h"
 #include "TestDriverClass.h"
 #include "TestSupport.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// A game folder with the build's data and one level of island 1, changed by Change.
-class TWormsGame {
-public:
-    TWormsGame(int32_t Level, const std::function<void(TLevelRecord&)>& Change) {
-        const fs::path Game = TTestDriver::DefaultGameFolder();
-        for (const char* Sub : {"Images", "Sounds", "Music", "Texts"})
-            fs::create_directory_symlink(Game / Sub, fs::path(Folder.Path()) / Sub);
-        fs::create_directories(Folder.Path() + "Levels");
-        const std::string Name = LevelName(1, Level) + ".qel";
-        TLevelRecord Record;
-        EXPECT_TRUE(LoadLevelFile((Game / "Levels" / Name).string(), Record));
-        Change(Record);
-        std::string Error;
-        EXPECT_TRUE(WriteLevelFile(Folder.Path() + "Levels/" + Name, Record, Error)) << Error;
-    }
-    const std::string& Path() const { return Folder.Path(); }
-
-private:
-    TTempFolder Folder;
-};
 
 // 1-07 as shipped but long and with no flowers to end it early.
 void LongFindFlowers(TLevelRecord& Record) {
@@ -60,16 +38,6 @@ std::function<void(TLevelRecord&)> OneWormAtATime(int32_t EntryProb) {
         Record.OneFruitBombEveryProb = 0;
         Record.OneHammerEveryProb = 0;
     };
-}
-
-void WriteSaveWithAerosols(TTestDriver& Driver, const std::string& Name) {
-    TProgressRecord Record = InitialProgressRecord();
-    Record.UnlockedToolLevel = toAerosol;
-    Record.Aerosols = 3;
-    Driver.WritePlayerList({Name});
-    const TProgressRecordBytes Bytes = EncodeProgressRecord(Record);
-    WriteWholeFile(Driver.UserDataFolder() + "/Quellow/" + Name + ".sav",
-                   std::string(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
 }
 
 class WormsRound : public ::testing::Test {
@@ -140,7 +108,7 @@ protected:
 TEST_F(WormsRound, OnOneOhSevenTheFirstWaveComesAfterTwentyFruitsAndTheLessonPutsBackFifty) {
     for (bool TutorialOn : {true, false}) {
         SCOPED_TRACE(TutorialOn ? "tutorial on" : "tutorial off");
-        TWormsGame Game(7, LongFindFlowers);
+        TEnemyLevelGame Game(7, LongFindFlowers);
         Open(Game.Path());
         Form().PlayerProgress->Record().TutorialEnabled = TutorialOn ? 1 : 0;
         ASSERT_TRUE(Bot->Start(1, 7, 21));
@@ -173,7 +141,7 @@ TEST_F(WormsRound, OnOneOhSevenTheFirstWaveComesAfterTwentyFruitsAndTheLessonPut
 }
 
 TEST_F(WormsRound, WithTheFairyBusyAtTheFirstWaveTheLessonWaitsForTheNextTwentyFruits) {
-    TWormsGame Game(7, LongFindFlowers);
+    TEnemyLevelGame Game(7, LongFindFlowers);
     Open(Game.Path());
     ASSERT_TRUE(Bot->Start(1, 7, 21));
     WatchWaves();
@@ -194,7 +162,7 @@ TEST_F(WormsRound, WithTheFairyBusyAtTheFirstWaveTheLessonWaitsForTheNextTwentyF
 }
 
 TEST_F(WormsRound, AnotherLevelKeepsItsOwnIntervalAndTheLessonEventChangesNothingThere) {
-    TWormsGame Game(8, [](TLevelRecord& Record) {
+    TEnemyLevelGame Game(8, [](TLevelRecord& Record) {
         Record.Time = 3000;
         Record.WormFruitsInterval = 20;
     });
@@ -213,7 +181,7 @@ TEST_F(WormsRound, AnotherLevelKeepsItsOwnIntervalAndTheLessonEventChangesNothin
 // next). Ten seconds later the fruit is eaten, 25 seconds on the fairy is asked,
 // flies over it and mends it.
 TEST_F(WormsRound, AWormEatsAFruitAndTheFairyRestoresIt) {
-    TWormsGame Game(10, OneWormAtATime(1));
+    TEnemyLevelGame Game(10, OneWormAtATime(1));
     Open(Game.Path());
     ASSERT_TRUE(Bot->Start(1, 10, 3));
     TGameBoard& Board = *Form().GameBoard;
@@ -246,7 +214,7 @@ TEST_F(WormsRound, AWormEatsAFruitAndTheFairyRestoresIt) {
 
 // A crawler never enters a fruit here; held over it, the aerosol's spray knocks it off.
 TEST_F(WormsRound, TheSprayKnocksACrawlingWormOff) {
-    TWormsGame Game(10, OneWormAtATime(1000000));
+    TEnemyLevelGame Game(10, OneWormAtATime(1000000));
     Open(Game.Path(), true);
     ASSERT_TRUE(Bot->Start(1, 10, 3));
     TAerosol& Aerosol = *Form().Tools.Aerosol;
@@ -271,7 +239,7 @@ TEST_F(WormsRound, TheSprayKnocksACrawlingWormOff) {
 }
 
 TEST_F(WormsRound, TheAerosolStaysInHandWhileAWormCrawls) {
-    TWormsGame Game(10, OneWormAtATime(1000000));
+    TEnemyLevelGame Game(10, OneWormAtATime(1000000));
     Open(Game.Path(), true);
     ASSERT_TRUE(Bot->Start(1, 10, 3));
     TAerosol& Aerosol = *Form().Tools.Aerosol;
@@ -295,7 +263,7 @@ TEST_F(WormsRound, TheAerosolStaysInHandWhileAWormCrawls) {
 }
 
 TEST_F(WormsRound, APauseFreezesTheWormsAndTimeUpKnocksThemOffUncounted) {
-    TWormsGame Game(10, [](TLevelRecord& Record) {
+    TEnemyLevelGame Game(10, [](TLevelRecord& Record) {
         OneWormAtATime(1000000)(Record);
         Record.Time = 60;
     });
