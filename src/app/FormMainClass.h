@@ -294,6 +294,8 @@ public:
     void OpenInGameMenu();
     // Loads the main image set at once, as the splash would (for tools that skip the opening).
     void MainLoadForDevelopment();
+    // Plays story chapter 1-6 (marks it seen first, so a skipped chapter counts); others are ignored.
+    void PlayStoryChapter(int32_t Chapter);
 
     // The menu screens (FormMainMenu.cpp, FormMainPlayers.cpp, FormMainMenuScreens.cpp):
     // the main menu, the player list, options, high scores, credits and help.
@@ -730,7 +732,6 @@ private:
     void InitTutorialImages();
     void TutorialMouseDown(TMouseButton Button, int32_t X, int32_t Y);
     void TutorialMouseMove(int32_t X, int32_t Y);
-    void PlayStoryChapter(int32_t Chapter);
     // The story scene (FormMainStory.cpp).
     void CreateStory();
     void InitStoryImages();

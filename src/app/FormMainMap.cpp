@@ -214,6 +214,9 @@ bool TFormMain::StartPlayMap() {
     FNoPlayerYet = false;
     LoadSelectedPlayer();
     GameScene->SetValue(gsMenu);
-    EnterMapFromMenu();
+    // Developers come to the map itself: the introduction is told by the menu's Play.
+    ChooseIslandForPlay(*Map.Islands, *Map.LevelDots);
+    MenuImagesToFree = true;
+    StartTransition(gsMap);
     return true;
 }

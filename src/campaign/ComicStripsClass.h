@@ -101,6 +101,6 @@ private:
     int32_t FLineTimer = 0;
     int32_t FChapterClock = 0;
     bool FFinalPicture = false;
-    std::array<char, 16> FPanelImage{};
+    std::array<char, 32> FPanelImage{};
     char FNarrations[ChapterCount][MaxNarrations][MaxNarrationLength + 1] = {};
 };

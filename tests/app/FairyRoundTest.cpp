@@ -40,6 +40,8 @@ protected:
 };
 
 TEST_F(FairyRound, OnOneOhOneSheComesWithTheAnnouncementAndNotAgainWithTheBoard) {
+    // Without the lesson, whose tips keep her busy.
+    Form().Story.Tutorial.Enabled = false;
     ASSERT_TRUE(Form().StartLevel(1, 1));
     ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
     ASSERT_TRUE(Until([&] { return Fairy().State() == fsHovering; }));

@@ -164,6 +164,7 @@ void CheckRelaxed(MenuAnswers& T, TRelaxedMode Mode) {
     EXPECT_EQ(RelaxedModeOf(T.F().PlayerProgress->Record()), Mode);
     EXPECT_EQ(T.F().Gauges.TubeTimer->RelaxedMode, Mode);
     EXPECT_TRUE(T.F().MenuImagesToFree);
+    T.SkipTheIntroduction();
     EXPECT_TRUE(T.Until([&] { return T.F().Scene() == gsMap; })) << "went on to the map";
     EXPECT_EQ(T.F().OmegaImageList1.Find("MenuPanel"), nullptr) << "the menu's images went with the menu";
 }

@@ -86,6 +86,7 @@ TEST_F(MenuLooks, AFirstRunGoesFromTheSplashThroughTheFirstNameToMirelsGardenAnd
     EXPECT_LT(Brightness(100, 450), 500) << "the garden shaded under it";
     AnswerAndWait(false);
     EXPECT_EQ(Form().Gauges.TubeTimer->RelaxedMode, rmNo);
+    SkipTheIntroduction();
     ASSERT_TRUE(Until([&] { return Form().Scene() == gsMap && !Form().SceneTransition->Active(); }));
     Capture("first-map");
     EXPECT_FALSE(Green(640, 215) && Blue(700, 590)) << "the menu gave way to the map";

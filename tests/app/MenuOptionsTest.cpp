@@ -82,7 +82,9 @@ TEST_F(MenuOptions, VolumesAreHeardAtOnceKeptWithinRangeAndSavedByOK) {
     EXPECT_EQ(IntAt(Bytes, 8), 0);
     EXPECT_EQ(Bytes[12], 1) << "full screen";
     EXPECT_EQ(Bytes[13], 1) << "player";
-    EXPECT_EQ(Form().PlayerProgress->Record().TutorialEnabled, 0);
+    EXPECT_FALSE(Form().Story.Tutorial.Enabled);
+    ASSERT_TRUE(Form().SaveProgress());
+    EXPECT_EQ(SavedRecord("ANNA").TutorialEnabled, 0) << "the player's own choice, saved with her progress";
     EXPECT_EQ(Form().SFXPlayer->Volume(), 90);
     EXPECT_EQ(Form().MusicBox->Volume(), 0);
 }

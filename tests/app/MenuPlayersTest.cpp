@@ -38,6 +38,7 @@ public:
     bool HeadingForTheMap() { return Form().Scene() == gsMenu && Form().SceneTransition->Active(); }
     // On the map, and back to the menu with its button.
     void BackFromTheMap() {
+        SkipTheIntroduction();
         ASSERT_TRUE(Until([&] { return Form().Scene() == gsMap && !Form().SceneTransition->Active(); }));
         Press(*Form().Map.MenuButton);
         ASSERT_TRUE(Until([&] { return Form().Scene() == gsMenu && !Form().SceneTransition->Active(); }));

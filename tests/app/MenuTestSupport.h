@@ -73,6 +73,14 @@ public:
         const TScreenDarkener& D = *Form().ScreenDarkener;
         return D.Active() && !D.FadingOut() && D.Alpha() == D.MaxAlpha;
     }
+    // A new player's first Play tells the introduction first: it is skipped with its
+    // own button once that has slid in, and the map follows.
+    void SkipTheIntroduction() {
+        ASSERT_TRUE(Until([&] { return Form().Scene() == gsStory || Form().Scene() == gsMap; }));
+        if (Form().Scene() != gsStory) return;
+        ASSERT_TRUE(Until([&] { return Form().Story.ButtonPanel.Phase() == TPanelMover::phShown; }, 200));
+        Press(Form().Story.SkipButton);
+    }
     // The game's save folder (known before start-up too).
     std::string Saves() const { return Driver->UserDataFolder() + "/Quellow/"; }
     std::string SaveOf(const std::string& Name) const { return Saves() + Name + ".sav"; }

@@ -115,7 +115,14 @@ TEST_F(PlayLevel, TheGamesOwnLoopPlaysASwapFromTheMouseAndEndsWhenTheWindowClose
         } else if (Stage == TStage::WaitingForBoard && Form.Scene() == gsMainGame && Board.CanDraw &&
                    Board.IsSettled()) {
             THintTilesPos Move;
-            if (!FindMoveFrom(Board.BoardData(), Board.TileStatuses(), TPoint{1, 1}, Move)) return;
+            const TTutorialClickHere& Pointer = Form.Story.Pointer;
+            if (Pointer.IsActive()) {
+                // The first level's lesson takes only the swap its hand points at.
+                Move.Tile1Pos = TTutorialClickHere::Spot(Pointer.CurrentSpot()).Tile;
+                Move.Tile2Pos = TTutorialClickHere::Spot(Pointer.CurrentSpot() + 1).Tile;
+            } else if (!FindMoveFrom(Board.BoardData(), Board.TileStatuses(), TPoint{1, 1}, Move)) {
+                return;
+            }
             Before = Board.BoardData();
             PushClick(TileCentre(Board, Move.Tile1Pos));
             PushClick(TileCentre(Board, Move.Tile2Pos));

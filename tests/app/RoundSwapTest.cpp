@@ -19,6 +19,8 @@ protected:
         Setup.Headless = true;
         Driver = std::make_unique<TTestDriver>(Setup);
         ASSERT_TRUE(Driver->Start());
+        // Without the first level's lesson, whose pointer takes only the tiles it points at.
+        Driver->Form().Story.Tutorial.Enabled = false;
         ASSERT_TRUE(EnterRound(*Driver, 1, 1));
         Board = Driver->Form().GameBoard.get();
         // The round's first frame also loads its background, which runs a frame of its own;

@@ -20,6 +20,7 @@ const TTextStrings& Texts() {
 // What a chapter did, frame by frame (the first update is frame 1).
 struct TChapterRun {
     std::vector<int> PanelStarts;  // frame on which each panel became current
+    std::vector<int> FadeStarts;   // frame on which each panel began to fade out
     std::vector<int> LineStarts;
     std::vector<int> LineEnds;
     std::vector<int> Finished;
@@ -27,7 +28,7 @@ struct TChapterRun {
     std::vector<std::string> Texts;
 };
 
-TChapterRun Run(TComicStrips& Strips, int32_t Chapter, int Frames) {
+TChapterRun PlayFrames(TComicStrips& Strips, int32_t Chapter, int Frames) {
     TChapterRun Result;
     int Frame = 0;
     Strips.OnStartNarration = [&](TObject*, std::string_view Text) {
@@ -39,8 +40,11 @@ TChapterRun Run(TComicStrips& Strips, int32_t Chapter, int Frames) {
     Strips.OnEnteringLastNarration = [&](TObject*) { Result.LastLine.push_back(Frame); };
     Strips.PlayChapter(Chapter);
     int Panel = 0;
+    bool Fading = false;
     for (Frame = 1; Frame <= Frames; ++Frame) {
         Strips.UpdateAndDraw();
+        if (Strips.FadingOut() && !Fading) Result.FadeStarts.push_back(Frame);
+        Fading = Strips.FadingOut();
         if (Strips.Panel() != Panel) {
             Panel = Strips.Panel();
             Result.PanelStarts.push_back(Frame);
@@ -51,7 +55,7 @@ TChapterRun Run(TComicStrips& Strips, int32_t Chapter, int Frames) {
 
 TEST(ComicStrips, ChapterOnesPanelsAndLinesKeepTheirFrames) {
     TComicStrips Strips;
-    const TChapterRun R = Run(Strips, 1, 1600);
+    const TChapterRun R = PlayFrames(Strips, 1, 1600);
     ASSERT_EQ(R.PanelStarts.size(), 8u);
     EXPECT_EQ(R.PanelStarts[0], 1);
     EXPECT_EQ(R.PanelStarts[1], 275) << "panel 1 fades out at 7500 ms and is gone 26 frames later";
@@ -77,7 +81,7 @@ TEST(ComicStrips, PanelOneFadesInOverTwentySixFrames) {
 
 TEST(ComicStrips, TheEndingsLastPictureAndLineStay) {
     TComicStrips Strips;
-    const TChapterRun R = Run(Strips, 6, 3000);
+    const TChapterRun R = PlayFrames(Strips, 6, 3000);
     ASSERT_EQ(R.PanelStarts.size(), 11u);
     EXPECT_EQ(R.PanelStarts[10], 1961);
     EXPECT_EQ(R.LastLine, std::vector<int>{2154});
@@ -96,13 +100,17 @@ TEST(ComicStrips, EveryChapterPlaysItsPanelsAndLinesOnTime) {
     for (int32_t Chapter = 1; Chapter <= 6; ++Chapter) {
         SCOPED_TRACE(Chapter);
         TComicStrips Strips;
-        const TChapterRun R = Run(Strips, Chapter, 3000);
+        const TChapterRun R = PlayFrames(Strips, Chapter, 3000);
         EXPECT_EQ(static_cast<int32_t>(R.PanelStarts.size()), TComicStrips::PanelCount(Chapter));
         ASSERT_EQ(static_cast<int32_t>(R.LineStarts.size()), TComicStrips::NarrationCount(Chapter));
         int FadeOut = 0;
         for (int32_t Panel = 1; Panel < TComicStrips::PanelCount(Chapter); ++Panel) {
             FadeOut += (TComicStrips::PanelDuration(Chapter, Panel) + 29) / 30;
-            EXPECT_EQ(R.PanelStarts[Panel], FadeOut + 25) << "panel " << Panel + 1;
+            ASSERT_LT(static_cast<size_t>(Panel - 1), R.FadeStarts.size());
+            EXPECT_EQ(R.FadeStarts[Panel - 1], FadeOut) << "panel " << Panel;
+            // The next comes in once the fade is through: at most 26 frames from full alpha.
+            EXPECT_GT(R.PanelStarts[Panel], FadeOut) << "panel " << Panel + 1;
+            EXPECT_LE(R.PanelStarts[Panel], FadeOut + 26) << "panel " << Panel + 1;
         }
         for (int32_t Line = 1; Line <= TComicStrips::NarrationCount(Chapter); ++Line) {
             EXPECT_EQ(R.LineStarts[Line - 1], (TComicStrips::NarrationStart(Chapter, Line) + 29) / 30) << Line;
@@ -122,7 +130,7 @@ TEST(ComicStrips, LinesComeFromTheNarrationsTableChapterByChapter) {
     }
     EXPECT_EQ(Strips.Narration(6, 15), Texts().Narrations(56).substr(0, 100));
     EXPECT_TRUE(Strips.Narration(1, 10).empty());
-    const TChapterRun R = Run(Strips, 2, 200);
+    const TChapterRun R = PlayFrames(Strips, 2, 200);
     ASSERT_FALSE(R.Texts.empty());
     EXPECT_EQ(R.Texts[0], Texts().Narrations(11).substr(0, 100));
 }

@@ -259,6 +259,17 @@ void TRoundDriver::BotFrame(const TRoundPlayOptions& Options) {
                 break;
             case gsMainGame: {
                 if (!BoardTakesMove(FForm) || FFrame - FLastMoveFrame < Options.MoveDelayFrames) break;
+                // The first level's lesson: the hand points at one tile after another and
+                // takes no other press; the bot presses each once it shows.
+                const TTutorialClickHere& Pointer = FForm.Story.Pointer;
+                if (Pointer.IsActive()) {
+                    if (Pointer.ArrowAlpha() > 0) {
+                        const TPoint P = TileCentre(TTutorialClickHere::Spot(Pointer.CurrentSpot()).Tile);
+                        Press(P.X, P.Y);
+                        FLastMoveFrame = FFrame;
+                    }
+                    break;
+                }
                 TShuffleButton& Shuffle = *FForm.Panels.ShuffleButton;
                 if (Options.UseShuffleButton && Shuffle.Full()) {
                     Press(Shuffle.Left + Shuffle.Width / 2, Shuffle.Top + Shuffle.Height / 2);
