@@ -1,7 +1,7 @@
 // quellow-dev: runs the game through the test driver for developers.
 //
 //   quellow-dev capture [--frames N] [--click X,Y@F]... [--text STR@F]... [--key NAME@F]...
-//                       [--level I-L | --map] [--out FILE.png] [--data DIR] [--user DIR] [--show]
+//                       [--level I-L | --map | --story N] [--out FILE.png] [--data DIR] [--user DIR] [--show]
 //   quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]
 //   quellow-dev monsters [--out DIR] [--only KIND] [--data DIR]
 //
@@ -9,7 +9,8 @@
 // given frames, and writes the last frame as a PNG. --data points at a game folder (default:
 // the build's), --user at a user data folder (default: a fresh temporary one), --show also
 // shows the frames in a window. --level skips the opening scenes and starts level L of island I;
-// --map skips them and opens the map as the menu's Play button does.
+// --map skips them and opens the map as the menu's Play button does; --story skips them and
+// plays story chapter N (1-6), so frame F of the capture is the chapter's frame F.
 //
 // play opens a window on level L of island I (default 1-01) and runs the game's own message
 // loop and frame timer, so a person plays the round with the mouse as the game runs it (its
@@ -54,8 +55,8 @@ struct TScriptedInput {
 int Usage() {
     std::fprintf(stderr,
                  "usage: quellow-dev capture [--frames N] [--click X,Y@F] [--text STR@F] [--key NAME@F]\n"
-                 "                           [--level I-L | --map] [--out FILE.png] [--data DIR] [--user DIR]\n"
-                 "                           [--show]\n"
+                 "                           [--level I-L | --map | --story N] [--out FILE.png] [--data DIR]\n"
+                 "                           [--user DIR] [--show]\n"
                  "       quellow-dev play [--level I-L | --map] [--seed N] [--specials] [--data DIR] [--user DIR]\n"
                  "       quellow-dev monsters [--out DIR] [--only KIND] [--data DIR]\n");
     return 2;
@@ -96,7 +97,7 @@ int Capture(int Argc, char** Argv) {
     int Frames = 100;
     std::string Out = "frame.png";
     std::vector<TScriptedInput> Script;
-    int Island = 0, Level = 0;
+    int Island = 0, Level = 0, Chapter = 0;
     for (int I = 2; I < Argc; ++I) {
         const std::string Arg = Argv[I];
         const bool HasValue = I + 1 < Argc;
@@ -112,6 +113,9 @@ int Capture(int Argc, char** Argv) {
             if (!ParseLevel(Argv[++I], Island, Level)) return Usage();
         } else if (Arg == "--map") {
             Setup.PlayMap = true;
+        } else if (Arg == "--story" && HasValue) {
+            Chapter = std::atoi(Argv[++I]);
+            if (Chapter < 1 || Chapter > 6) return Usage();
         } else if (Arg == "--show") {
             Setup.ShowWindow = true;
         } else if ((Arg == "--click" || Arg == "--text" || Arg == "--key") && HasValue) {
@@ -150,6 +154,9 @@ int Capture(int Argc, char** Argv) {
             for (const auto& Message : Driver.Messages()) std::fprintf(stderr, "message: %s\n", Message.c_str());
             return 1;
         }
+    } else if (Chapter > 0) {
+        Driver.Form().MainLoadForDevelopment();
+        Driver.Form().PlayStoryChapter(Chapter);
     }
     for (int Frame = 0; Frame < Frames; ++Frame) {
         for (const auto& Input : Script) {
