@@ -204,4 +204,64 @@ TEST_F(StoryTutorial, TheGardenAndTheShopExplainThemselvesOnce) {
     EXPECT_FALSE(Tips.IsBalloonShowing());
 }
 
+// Coconut Cove's monster beaten with the rest of the island won: its chapter follows the
+// result, once; the second victory goes straight to the map.
+TEST_F(StoryTutorial, BeatingAnIslandsMonsterTellsItsChapterOnce) {
+    Open([](TProgressRecord& Record) {
+        Record.StoryScenesSeen[0] = 1;
+        for (int32_t Level = 0; Level < 14; ++Level) Record.BestTimes[0][Level] = 60;
+        for (int32_t Level = 0; Level < 15; ++Level) Record.IncentivesShown[0][Level] = 1;
+        Record.IslandsEntered[0] = 1;
+        Record.IslandOpeningShown[0] = 1;
+    });
+    Form().TestModeObjectivesOfOne = true;  // one hit knocks the bird out
+    Press(Form().Menus.Main.PlayButton);
+    ASSERT_TRUE(Settled(gsMap));
+    for (int Round = 1; Round <= 2; ++Round) {
+        SCOPED_TRACE(Round);
+        Press(*Form().Map.EnterButton);
+        ASSERT_TRUE(Settled(gsLevelSel));
+        // The first time the island's first unwon level is chosen; then its dot is clicked.
+        if (Round == 2) {
+            ASSERT_EQ(Form().Map.LevelDots->IslandIdx(), 1);
+            const TPoint Dot = Form().Map.LevelDots->Dot(1, 15).Pos;
+            Driver->Click(Dot.X + 20, Dot.Y + 20);
+        }
+        ASSERT_EQ(Form().Map.LevelDots->SelIslandLevelIdx(), 15);
+        Press(*Form().Map.PlayButton);
+        ASSERT_TRUE(ReachObjectiveAnnouncement(*Driver));
+        TRoundDriver Bot(*Driver);
+        ASSERT_EQ(Bot.Play({}).End, reWon);
+        if (Round == 2) break;
+        ASSERT_TRUE(Settled(gsStory, 1500));
+        EXPECT_EQ(Form().Story.Strips.Chapter(), 2);
+        ASSERT_TRUE(Until([&] { return Form().Story.ButtonPanel.Phase() == TPanelMover::phShown; }, 200));
+        Press(Form().Story.SkipButton);
+        ASSERT_TRUE(Settled(gsMap));
+        // The map has gone on to Rainbow Hills: Coconut Cove is clicked on the map.
+        EXPECT_EQ(Form().Map.Islands->Selected(), 2);
+        const TPoint Cove = Form().Map.Islands->ArrowPoint(1);
+        Driver->Click(Cove.X, Cove.Y + 60);
+        ASSERT_EQ(Form().Map.Islands->Selected(), 1);
+    }
+    ASSERT_TRUE(Settled(gsMap, 1500)) << "told once: the island's map again";
+    ASSERT_TRUE(Form().SaveProgress());
+    EXPECT_EQ(SavedRecord("ANNA").StoryScenesSeen[1], 1);
+}
+
+// The ending has no skip: its last line brings the Done button, which leads to the garden.
+TEST_F(StoryTutorial, TheEndingsDoneButtonLeadsToTheGarden) {
+    Open([](TProgressRecord& Record) { Record.StoryScenesSeen[0] = 1; });
+    Form().PlayStoryChapter(6);
+    ASSERT_TRUE(Settled(gsStory));
+    EXPECT_FALSE(Form().Story.SkipButton.Visible);
+    EXPECT_FALSE(Form().Story.DoneButton.Visible);
+    ASSERT_TRUE(Until([&] { return Form().Story.DoneButton.Visible; }, 2300));
+    ASSERT_TRUE(Until([&] { return Form().Story.ButtonPanel.Phase() == TPanelMover::phShown; }, 200));
+    Driver->Step(300);
+    EXPECT_EQ(Form().Scene(), gsStory) << "the ending stays until Done";
+    Press(Form().Story.DoneButton);
+    ASSERT_TRUE(Settled(gsMirelIsland));
+}
+
 }  // namespace
