@@ -76,6 +76,8 @@ constexpr TTileCountSeed TileCountSeeds[] = {
     {"StoryFont", 49, 1}, {"StoryFont_Caps", 26, 1}, {"TutorialIcons", 1, 10}, {"TutorialClickHere", 2, 2},
     // The garden's lights over the castle and the pond.
     {"MirelsCastleRiffle", 8, 1}, {"MirelsCastleLogoShine", 8, 1}, {"MirelsPondRiffle", 8, 1},
+    // The splash's living sea and sky, and the map's glints.
+    {"SplashClouds", 1, 3}, {"SplashWave", 1, 2}, {"SplashWaterBlinks", 4, 1}, {"MapWaterBlinks", 4, 1},
 };
 static_assert(std::size(TileCountSeeds) == TSpriteTileCount::EntryCount);
 }  // namespace

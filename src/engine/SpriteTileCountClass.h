@@ -24,7 +24,7 @@ struct TSpriteTileCountEntry {
 
 class TSpriteTileCount : public TObject {
 public:
-    static constexpr int32_t EntryCount = 230;
+    static constexpr int32_t EntryCount = 234;
 
     // Fills the table.
     TSpriteTileCount();

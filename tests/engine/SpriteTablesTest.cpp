@@ -12,7 +12,7 @@ namespace {
 
 TEST(SpriteTileCount, TheWholeTable) {
     TSpriteTileCount Table;
-    ASSERT_EQ(Table.Entries().size(), 230u);
+    ASSERT_EQ(Table.Entries().size(), 234u);
     std::set<std::string> Names;
     for (const auto& Entry : Table.Entries()) {
         EXPECT_TRUE(Names.insert(Entry.Name).second) << "twice: " << Entry.Name;
