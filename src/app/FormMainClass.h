@@ -501,7 +501,7 @@ private:
     void MouseUpMenuScreen(TGameSceneValues Scene, int32_t X, int32_t Y);
     // Entry points shared between the menus, the map, the garden, the trophies and the story.
     // The play button's way onto the map (the island chosen, the introduction first once).
-    void EnterMapFromMenu();
+    void EnterMapFromMenu(bool TellIntroduction = true);
     // Test mode's one-time effects, at the first Play after its code was typed.
     void ApplyTestModeLevels();
     void ApplyTestModeShop();

@@ -191,11 +191,11 @@ void TFormMain::LeaveRoundByLevelDots() {
 // --- Entry points ----------------------------------------------------------------------
 
 // Play: the map shows the island to go on with; the very first time the introduction
-// tells the story first.
-void TFormMain::EnterMapFromMenu() {
+// tells the story first (unless a developer's start asks for the map itself).
+void TFormMain::EnterMapFromMenu(bool TellIntroduction) {
     ChooseIslandForPlay(*Map.Islands, *Map.LevelDots);
     if (Scene() == gsMenu) MenuImagesToFree = true;
-    if (!PlayIntroduction()) StartTransition(gsMap);
+    if (!TellIntroduction || !PlayIntroduction()) StartTransition(gsMap);
 }
 
 // Test mode: every level that has a file completed, every island open. Called once, at
@@ -215,8 +215,6 @@ bool TFormMain::StartPlayMap() {
     LoadSelectedPlayer();
     GameScene->SetValue(gsMenu);
     // Developers come to the map itself: the introduction is told by the menu's Play.
-    ChooseIslandForPlay(*Map.Islands, *Map.LevelDots);
-    MenuImagesToFree = true;
-    StartTransition(gsMap);
+    EnterMapFromMenu(/*TellIntroduction=*/false);
     return true;
 }
